@@ -1,0 +1,126 @@
+#include "ops/sort.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "record/compare.h"
+
+namespace {
+
+RecordList WithField(std::string device::*field,
+                     const std::vector<std::string>& values) {
+  RecordList list;
+  int32_t serial = 0;
+  for (const std::string& v : values) {
+    device d;
+    d.serial = ++serial;
+    d.*field = v;
+    list.push_back(d);
+  }
+  return list;
+}
+
+std::vector<std::string> Field(const RecordList& list,
+                               std::string device::*field) {
+  std::vector<std::string> values;
+  for (const device& d : list) values.push_back(d.*field);
+  return values;
+}
+
+TEST(SortTest, OrdersOfTheExamples) {
+  using V = std::vector<std::string>;
+  const struct {
+    int k;
+    std::string device::*field;
+    V before;
+    V after;
+  } cases[] = {
+      {2, &device::quantity, {"10", "9", "09"}, {"9", "09", "10"}},
+      {6, &device::quantity, {"10", "9", "09"}, {"10", "09", "9"}},
+      {4, &device::price, {"99.5", "5", "100"}, {"5", "100", "99.5"}},
+      {8, &device::price, {"99.5", "5", "100"}, {"99.5", "100", "5"}},
+      {3,
+       &device::time,
+       {"2042.12.1", "2042.2.1", "2041.12.31"},
+       {"2041.12.31", "2042.2.1", "2042.12.1"}},
+      {7,
+       &device::time,
+       {"2042.12.1", "2042.2.1", "2041.12.31"},
+       {"2042.12.1", "2042.2.1", "2041.12.31"}},
+      {1, &device::number, {"A10", "A9", "B1"}, {"A9", "B1", "A10"}},
+      {5, &device::number, {"A10", "A9", "B1"}, {"A10", "B1", "A9"}},
+  };
+  for (const auto& c : cases) {
+    RecordList list = WithField(c.field, c.before);
+    sort(list.begin(), list.end(), c.k);
+    EXPECT_EQ(Field(list, c.field), c.after) << "order " << c.k;
+  }
+}
+
+TEST(SortTest, OtherOrderNumbersLeaveTheRangeAlone) {
+  for (int k : {0, 9, -1}) {
+    RecordList list = WithField(&device::number, {"3", "1", "2"});
+    sort(list.begin(), list.end(), k);
+    EXPECT_EQ(Field(list, &device::number),
+              (std::vector<std::string>{"3", "1", "2"}));
+  }
+}
+
+std::string RandomText(std::mt19937& rng, bool date) {
+  static const std::vector<std::string> pieces = {"0", "1", "2",  "9",
+                                                  ".", "-", "号", "/"};
+  if (date && rng() % 2 == 0) {
+    return std::to_string(1990 + rng() % 60) + "." +
+           std::to_string(1 + rng() % 12) + "." +
+           std::to_string(1 + rng() % 31);
+  }
+  std::string t;
+  for (size_t n = rng() % 6; n > 0; --n) t += pieces[rng() % pieces.size()];
+  return t;
+}
+
+// Every order keeps each record exactly once and leaves no record before
+// the one in front of it, also with equal keys and malformed dates.
+TEST(SortTest, EveryOrderPermutesAndOrdersRandomRecords) {
+  std::mt19937 rng(7);
+  RecordList list;
+  for (int32_t i = 0; i < 4000; ++i) {
+    device d;
+    d.serial = i;
+    d.number = RandomText(rng, false);
+    d.quantity = RandomText(rng, false);
+    d.time = RandomText(rng, true);
+    d.price = RandomText(rng, false);
+    list.push_back(d);
+  }
+  struct Order {
+    std::string device::*field;
+    bool (*before)(std::string_view, std::string_view);
+  };
+  const Order orders[] = {{&device::number, CmpStr},
+                          {&device::quantity, CmpStr},
+                          {&device::time, CmpTme},
+                          {&device::price, CmpStr}};
+  for (int k = 1; k <= 8; ++k) {
+    const Order& o = orders[(k - 1) % 4];
+    const bool descending = k > 4;
+    RecordList sorted = list;
+    sort(sorted.begin(), sorted.end(), k);
+    std::vector<int32_t> serials;
+    for (const device& d : sorted) serials.push_back(d.serial);
+    std::sort(serials.begin(), serials.end());
+    for (int32_t i = 0; i < 4000; ++i) ASSERT_EQ(serials[i], i) << k;
+    for (size_t i = 1; i < sorted.size(); ++i) {
+      const std::string& prev = sorted[i - 1].*o.field;
+      const std::string& cur = sorted[i].*o.field;
+      ASSERT_FALSE(descending ? o.before(prev, cur) : o.before(cur, prev))
+          << "order " << k << " at " << i;
+    }
+  }
+}
+
+}  // namespace

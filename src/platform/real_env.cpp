@@ -1,0 +1,105 @@
+#include "platform/real_env.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <system_error>
+
+#include "platform/pause.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Closes a FILE* on every path out of a scope.
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+bool IsDirectory(const std::string& name) {
+  std::error_code ec;
+  return fs::is_directory(name, ec);
+}
+
+// A plain open for writing fails on a directory and on a file without write
+// permission; a rename over the file would not notice the latter, so the
+// target is tried first without changing it.
+bool TargetIsWritable(const std::string& name) {
+  std::error_code ec;
+  if (!fs::exists(name, ec)) return !ec;
+  if (IsDirectory(name)) return false;
+  return FilePtr(std::fopen(name.c_str(), "ab")) != nullptr;
+}
+
+// Writes `content` in text mode and checks the writes, the flush and the
+// close. Text mode turns each "\n" into the platform's line break.
+bool WriteWhole(const std::string& name, std::string_view content) {
+  std::FILE* f = std::fopen(name.c_str(), "w");
+  if (f == nullptr) return false;
+  bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
+  ok = std::fflush(f) == 0 && ok;
+  ok = std::fclose(f) == 0 && ok;
+  return ok;
+}
+
+}  // namespace
+
+RealEnv::RealEnv() {
+  // Every byte goes through the C++ streams alone, so they may buffer.
+  std::ios::sync_with_stdio(false);
+  std::cin.tie(&std::cout);
+}
+
+std::istream& RealEnv::In() { return std::cin; }
+
+std::ostream& RealEnv::Out() { return std::cout; }
+
+int64_t RealEnv::NowMillis() {
+  using std::chrono::duration_cast;
+  using std::chrono::milliseconds;
+  return duration_cast<milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+void RealEnv::PauseOneSecond() {
+  std::cout.flush();
+  SleepMillis(1000);
+}
+
+bool RealEnv::ReadFile(const std::string& name, std::string* content) {
+  if (IsDirectory(name)) return false;
+  FilePtr f(std::fopen(name.c_str(), "rb"));
+  if (f == nullptr) return false;
+  content->clear();
+  char chunk[1 << 16];
+  for (;;) {
+    size_t got = std::fread(chunk, 1, sizeof chunk, f.get());
+    content->append(chunk, got);
+    if (got < sizeof chunk) break;
+  }
+  return std::ferror(f.get()) == 0;
+}
+
+bool RealEnv::ReplaceFile(const std::string& name, std::string_view content) {
+  if (!TargetIsWritable(name)) return false;
+  // The new content goes to a file beside the target first and replaces it
+  // only once complete, so a crash or a full disk never leaves half a file.
+  const std::string temp = name + ".tmp";
+  std::error_code ec;
+  if (WriteWhole(temp, content)) {
+    fs::rename(temp, name, ec);
+    if (!ec) return true;
+  }
+  if (!IsDirectory(temp)) fs::remove(temp, ec);
+  return false;
+}
+
+void RealEnv::Exit(int status) {
+  std::cout.flush();
+  std::exit(status);
+}

@@ -1,0 +1,27 @@
+#include "platform/test_env.h"
+
+TestEnv::TestEnv(std::string input) : in_(std::move(input)) {}
+
+int64_t TestEnv::NowMillis() {
+  clock_ += clock_step_;
+  return clock_;
+}
+
+bool TestEnv::ReadFile(const std::string& name, std::string* content) {
+  auto it = files_.find(name);
+  if (it == files_.end() || directories_.count(name) != 0) return false;
+  *content = it->second;
+  return true;
+}
+
+bool TestEnv::ReplaceFile(const std::string& name, std::string_view content) {
+  if (directories_.count(name) != 0 || replacements_left_ == 0) return false;
+  if (replacements_left_ > 0) --replacements_left_;
+  files_[name] = std::string(content);
+  return true;
+}
+
+void TestEnv::Exit(int status) {
+  out_.flush();
+  throw ExitCalled{status};
+}

@@ -1,0 +1,71 @@
+#include "record/compare.h"
+
+#include <cstring>
+
+namespace {
+
+struct DateParts {
+  std::string_view year, month, day;
+};
+
+DateParts SplitDate(std::string_view text) {
+  constexpr size_t kYear = 4;
+  constexpr size_t kMonth = 5;  // 0-based index of byte 6
+  DateParts parts;
+  parts.year = text.substr(0, kYear);
+  if (text.size() <= kMonth) return parts;
+  size_t month_end = std::string_view::npos;
+  for (size_t i = kMonth; i < kMonth + 3 && i < text.size(); ++i) {
+    if (text[i] == '.') {
+      month_end = i;
+      break;
+    }
+  }
+  if (month_end == std::string_view::npos) {
+    parts.month = text.substr(kMonth);
+    return parts;
+  }
+  parts.month = text.substr(kMonth, month_end - kMonth);
+  parts.day = text.substr(month_end + 1);
+  return parts;
+}
+
+// The range rule shared by both orders: equal to a bound, or strictly
+// between the bounds.
+template <typename Before>
+bool InRange(std::string_view lo, std::string_view x, std::string_view hi,
+             Before before) {
+  if (x == lo || x == hi) return true;
+  return before(lo, x) && before(x, hi);
+}
+
+}  // namespace
+
+bool CmpStr(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return a.size() < b.size();
+  // memcmp compares as unsigned char, so GBK bytes sort above ASCII.
+  return a.size() != 0 && std::memcmp(a.data(), b.data(), a.size()) < 0;
+}
+
+bool CmpStr(std::string_view lo, std::string_view x, std::string_view hi) {
+  return InRange(lo, x, hi, [](std::string_view a, std::string_view b) {
+    return CmpStr(a, b);
+  });
+}
+
+bool CmpTme(std::string_view a, std::string_view b) {
+  // Texts whose first four bytes differ are ordered by those alone.
+  std::string_view year_a = a.substr(0, 4);
+  std::string_view year_b = b.substr(0, 4);
+  if (year_a != year_b) return CmpStr(year_a, year_b);
+  DateParts pa = SplitDate(a);
+  DateParts pb = SplitDate(b);
+  if (pa.month != pb.month) return CmpStr(pa.month, pb.month);
+  return CmpStr(pa.day, pb.day);
+}
+
+bool CmpTme(std::string_view lo, std::string_view x, std::string_view hi) {
+  return InRange(lo, x, hi, [](std::string_view a, std::string_view b) {
+    return CmpTme(a, b);
+  });
+}

@@ -1,0 +1,81 @@
+// Runs whole sessions of the program in-process for transcript tests: the
+// console input is a script, the output is captured, the clock is fixed,
+// the pause returns at once and files live in memory.
+#ifndef DEVMGR_TESTS_SESSION_RUNNER_H_
+#define DEVMGR_TESTS_SESSION_RUNNER_H_
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+// What a session left behind.
+struct SessionResult {
+  std::string output;
+  int exit_status = -1;
+  int pauses = 0;
+  std::map<std::string, std::string> files;
+};
+
+// The files and faults a session starts with.
+struct SessionSetup {
+  std::map<std::string, std::string> files;
+  std::set<std::string> directories;
+  int clock_step = 0;
+  int replacements_before_failure = -1;
+};
+
+// Runs the program on `input` until it ends (choice 0, end of input or a
+// file failure).
+SessionResult RunSession(const std::string& input,
+                         const SessionSetup& setup = {});
+
+// The main menu exactly as the program draws it, blank line included, and
+// followed by the choice prompt.
+extern const std::string kMenu;
+// The return step's message.
+extern const std::string kDone;
+// The choice prompt.
+extern const std::string kPrompt;
+
+// The submenus, each with the blank line above its box.
+extern const std::string kEntryMenu;
+extern const std::string kDeleteMenu;
+extern const std::string kSortMenu;
+extern const std::string kQueryMenu;
+extern const std::string kFilterMenu;
+// The result output menu (no blank line of its own).
+extern const std::string kOutputMenu;
+// The main menu's error text.
+extern const std::string kWrong;
+
+// The save report of one save of `count` records to `file`, 0 ms.
+std::string SaveReport(const std::string& file, size_t count);
+
+// Seven import tokens for a record: number, name, user, department,
+// quantity, time and price.
+struct Row {
+  std::string number, name, user, department, quantity, time, price;
+};
+
+// An import file holding `rows`, one record a line.
+std::string ImportText(const std::vector<Row>& rows);
+
+// The record file holding `rows`, numbered 1 to n.
+std::string RecordFileText(const std::vector<Row>& rows);
+
+// The display lines of `rows` with serials first_serial, first_serial+1, ...
+std::string DisplayLines(const std::vector<Row>& rows, int first_serial = 1);
+
+// One display line.
+std::string DisplayLine(int serial, const Row& row);
+
+// The rest of a session after "1 1 <file>" at the main menu imported a file,
+// leaving `total` records in the list: prompts, read report, save report,
+// return step and the next main menu.
+std::string ImportTranscript(size_t total);
+
+// Session input that imports `file` (name of an in-memory file).
+std::string ImportInput(const std::string& file);
+
+#endif  // DEVMGR_TESTS_SESSION_RUNNER_H_

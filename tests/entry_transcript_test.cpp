@@ -68,6 +68,7 @@ TEST(ImportTest, SecondImportAppendsAfterTheExistingRecords) {
 }
 
 TEST(ImportTest, TimesTheReadAndTheSave) {
+  REQUIRE_IN_PROCESS();
   SessionSetup setup;
   setup.files["in.txt"] = ImportText(kRows);
   setup.clock_step = 7;

@@ -130,6 +130,7 @@ TEST(QueryTest, FindsInSortedOrderAfterASort) {
 }
 
 TEST(QueryTest, TimesOnlyThePass) {
+  REQUIRE_IN_PROCESS();
   SessionSetup setup;
   setup.files["in.txt"] = ImportText(kRows);
   setup.clock_step = 4;

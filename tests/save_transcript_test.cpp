@@ -35,6 +35,7 @@ TEST(SaveTest, CommitFailureEndsWithStatusOneWithoutAReport) {
 }
 
 TEST(SaveTest, FailedWriteKeepsTheLastSavedFile) {
+  REQUIRE_IN_PROCESS();
   // The import saves; the delete's save then fails.
   SessionSetup setup = WithRows(MakeRows(3));
   setup.replacements_before_failure = 1;

@@ -1,9 +1,158 @@
 #include "session_runner.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "menu.h"
 #include "platform/test_env.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string EnvVar(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? "" : value;
+}
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void WriteAll(const fs::path& path, const std::string& content) {
+  std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string WithoutCr(const std::string& s) {
+  std::string out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (!(s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n')) out += s[i];
+  }
+  return out;
+}
+
+// The real program reports real milliseconds; the transcripts expect 0.
+std::string ZeroMillis(std::string s) {
+  const std::string mark = "耗时 ";
+  for (size_t at = s.find(mark); at != std::string::npos;
+       at = s.find(mark, at + 1)) {
+    size_t digits = at + mark.size();
+    size_t end = digits;
+    while (end < s.size() && std::isdigit(static_cast<unsigned char>(s[end]))) {
+      ++end;
+    }
+    s.replace(digits, end - digits, "0");
+  }
+  return s;
+}
+
+size_t Occurrences(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t at = text.find(part); at != std::string::npos;
+       at = text.find(part, at + part.size())) {
+    ++n;
+  }
+  return n;
+}
+
+double Seconds() {
+  timespec ts{};
+  timespec_get(&ts, TIME_UTC);
+  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
+}
+
+SessionResult RunInProcess(const std::string& input,
+                           const SessionSetup& setup) {
+  TestEnv env(input);
+  env.files() = setup.files;
+  env.directories() = setup.directories;
+  env.set_clock_step(setup.clock_step);
+  env.FailReplacementsAfter(setup.replacements_before_failure);
+  SessionResult result;
+  try {
+    RunProgram(env);
+  } catch (const ExitCalled& exit) {
+    result.exit_status = exit.status;
+  }
+  result.output = env.output();
+  result.pauses = env.pauses();
+  result.files = env.files();
+  return result;
+}
+
+SessionResult RunExecutable(const std::string& program,
+                            const std::string& input,
+                            const SessionSetup& setup) {
+  char name[] = "/tmp/devmgr-session-XXXXXX";
+  if (mkdtemp(name) == nullptr) throw std::runtime_error("mkdtemp failed");
+  const fs::path top = name;
+  const fs::path work = top / "work";
+  fs::create_directory(work);
+  for (const auto& [file, content] : setup.files) {
+    if (setup.directories.count(file) == 0) WriteAll(work / file, content);
+  }
+  for (const std::string& dir : setup.directories) {
+    fs::create_directory(work / dir);
+  }
+  WriteAll(top / "console.in", input);
+  const std::string launcher = EnvVar("DEVMGR_LAUNCHER");
+  const std::string command =
+      "cd " + Quote(work.string()) + " && " + setup.shell_setup +
+      " timeout 120 " + (launcher.empty() ? "" : launcher + " ") +
+      Quote(program) + " < ../console.in > ../console.out";
+  const double start = Seconds();
+  const int raw = std::system(("sh -c " + Quote(command)).c_str());
+  const double elapsed = Seconds() - start;
+
+  SessionResult result;
+  result.exit_status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.output = ZeroMillis(WithoutCr(ReadAll(top / "console.out")));
+  result.pauses = static_cast<int>(Occurrences(result.output, kDone));
+  EXPECT_GE(elapsed, result.pauses - 0.01) << "each return step pauses 1 s";
+  const bool expect_crlf = EnvVar("DEVMGR_EXPECT_CRLF") == "1";
+  for (const auto& entry : fs::directory_iterator(work)) {
+    if (!entry.is_regular_file()) continue;
+    const std::string file = entry.path().filename().string();
+    std::string content = ReadAll(entry.path());
+    const bool written =
+        setup.files.count(file) == 0 || setup.files.at(file) != content;
+    if (expect_crlf && written) {
+      const size_t lf = Occurrences(content, "\n");
+      EXPECT_EQ(Occurrences(content, "\r\n"), lf) << file << " uses CR LF";
+    }
+    result.files[file] = WithoutCr(content);
+  }
+  fs::remove_all(top);
+  return result;
+}
+
+}  // namespace
+
+bool RunsInProcess() { return EnvVar("DEVMGR_PROGRAM").empty(); }
+
+SessionResult RunSession(const std::string& input, const SessionSetup& setup) {
+  const std::string program = EnvVar("DEVMGR_PROGRAM");
+  if (program.empty()) return RunInProcess(input, setup);
+  return RunExecutable(program, input, setup);
+}
 
 const std::string kPrompt = "->请选择操作:";
 
@@ -74,24 +223,6 @@ const std::string kOutputMenu =
     "*******************\n";
 
 const std::string kDone = "操作完成, 1 秒后返回初始界面.\n";
-
-SessionResult RunSession(const std::string& input, const SessionSetup& setup) {
-  TestEnv env(input);
-  env.files() = setup.files;
-  env.directories() = setup.directories;
-  env.set_clock_step(setup.clock_step);
-  env.FailReplacementsAfter(setup.replacements_before_failure);
-  SessionResult result;
-  try {
-    RunProgram(env);
-  } catch (const ExitCalled& exit) {
-    result.exit_status = exit.status;
-  }
-  result.output = env.output();
-  result.pauses = env.pauses();
-  result.files = env.files();
-  return result;
-}
 
 std::string SaveReport(const std::string& file, size_t count) {
   return file + " 已保存更改, 耗时 0 毫秒\n" + file + " 内目前有 " +

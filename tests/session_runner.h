@@ -1,8 +1,17 @@
-// Runs whole sessions of the program in-process for transcript tests: the
-// console input is a script, the output is captured, the clock is fixed,
-// the pause returns at once and files live in memory.
+// Runs whole sessions of the program for transcript tests. By default they
+// run in-process: the console input is a script, the output is captured,
+// the clock is fixed, the pause returns at once and files live in memory.
+//
+// With DEVMGR_PROGRAM set, the same sessions run the real executable it
+// names instead (through DEVMGR_LAUNCHER, such as wine, when set) in a
+// temporary folder holding the session's files: line breaks are compared
+// as LF, the milliseconds the program reports as 0, and every return step
+// must really pause one second. With DEVMGR_EXPECT_CRLF=1 the record files
+// must use CR LF line breaks, as on Windows.
 #ifndef DEVMGR_TESTS_SESSION_RUNNER_H_
 #define DEVMGR_TESTS_SESSION_RUNNER_H_
+
+#include <gtest/gtest.h>
 
 #include <map>
 #include <set>
@@ -20,10 +29,23 @@ struct SessionResult {
 // The files and faults a session starts with.
 struct SessionSetup {
   std::map<std::string, std::string> files;
+  // Names that exist as (empty) directories.
   std::set<std::string> directories;
+  // In-process only: the clock's step per reading, and how many record
+  // files may be replaced before every further replacement fails.
   int clock_step = 0;
   int replacements_before_failure = -1;
+  // Executable only: shell commands run just before the program, in the
+  // same shell (resource limits, ignored signals).
+  std::string shell_setup;
 };
+
+// True when sessions run in-process (no DEVMGR_PROGRAM).
+bool RunsInProcess();
+
+// For tests that need the in-process platform's clock or fault injection.
+#define REQUIRE_IN_PROCESS() \
+  if (!RunsInProcess()) GTEST_SKIP() << "needs the in-process platform"
 
 // Runs the program on `input` until it ends (choice 0, end of input or a
 // file failure).

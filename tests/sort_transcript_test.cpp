@@ -78,6 +78,7 @@ TEST(SortTest, EmptyListStillReportsSavesAndAsks) {
 }
 
 TEST(SortTest, TimesOnlyTheSort) {
+  REQUIRE_IN_PROCESS();
   SessionSetup setup;
   setup.clock_step = 3;
   SessionResult r = RunSession("5 1 n 0", setup);

@@ -12,6 +12,7 @@ cmake -S "$root" -B "$root/build-win" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
   -DDEVMGR_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build "$root/build-win" -j"$(nproc)"
+[ -f "$linux_build/CMakeCache.txt" ] || cmake -S "$root" -B "$linux_build" >/dev/null
 cmake --build "$linux_build" -j"$(nproc)" --target process_tests \
   transcript_tests
 

@@ -61,5 +61,9 @@ void ShowMenu(Session& s) {
 
 void RunProgram(Env& env) {
   Session s(env);
+  RunProgram(s);
+}
+
+void RunProgram(Session& s) {
   for (;;) ShowMenu(s);
 }

@@ -13,4 +13,8 @@ void ShowMenu(Session& s);
 // env.Exit(): choice 0, end of input or a file failure.
 [[noreturn]] void RunProgram(Env& env);
 
+// The same on a session made by the caller, who can then look at its state
+// (the fuzzer checks it at every return to the main menu).
+[[noreturn]] void RunProgram(Session& s);
+
 #endif  // DEVMGR_MENU_H_

@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <vector>
 
@@ -79,8 +81,32 @@ double Seconds() {
   return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
 }
 
+// With DEVMGR_DUMP_CORPUS naming a folder, every in-process session is also
+// written there as a seed for the session fuzzer: the console input with the
+// import file renamed "f", then "\n##\n" and that file's content.
+void DumpFuzzSeed(std::string input, const SessionSetup& setup) {
+  const std::string folder = EnvVar("DEVMGR_DUMP_CORPUS");
+  if (folder.empty()) return;
+  std::string seed;
+  auto file = setup.files.find("in.txt");
+  if (file != setup.files.end()) {
+    for (size_t at = input.find("in.txt"); at != std::string::npos;
+         at = input.find("in.txt", at)) {
+      input.replace(at, 6, "f");
+    }
+    seed = input + "\n##\n" + file->second;
+  } else {
+    seed = input;
+  }
+  char name[32];
+  std::snprintf(name, sizeof name, "seed-%016zx",
+                std::hash<std::string>{}(seed));
+  WriteAll(fs::path(folder) / name, seed);
+}
+
 SessionResult RunInProcess(const std::string& input,
                            const SessionSetup& setup) {
+  DumpFuzzSeed(input, setup);
   TestEnv env(input);
   env.files() = setup.files;
   env.directories() = setup.directories;

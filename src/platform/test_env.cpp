@@ -7,6 +7,11 @@ int64_t TestEnv::NowMillis() {
   return clock_;
 }
 
+void TestEnv::PauseOneSecond() {
+  ++pauses_;
+  if (on_pause_) on_pause_();
+}
+
 bool TestEnv::ReadFile(const std::string& name, std::string* content) {
   auto it = files_.find(name);
   if (it == files_.end() || directories_.count(name) != 0) return false;

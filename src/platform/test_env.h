@@ -6,6 +6,7 @@
 #ifndef DEVMGR_PLATFORM_TEST_ENV_H_
 #define DEVMGR_PLATFORM_TEST_ENV_H_
 
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
@@ -25,7 +26,7 @@ class TestEnv : public Env {
   std::istream& In() override { return in_; }
   std::ostream& Out() override { return out_; }
   int64_t NowMillis() override;
-  void PauseOneSecond() override { ++pauses_; }
+  void PauseOneSecond() override;
   bool ReadFile(const std::string& name, std::string* content) override;
   bool ReplaceFile(const std::string& name, std::string_view content) override;
   [[noreturn]] void Exit(int status) override;
@@ -33,6 +34,8 @@ class TestEnv : public Env {
   // Everything written to the console so far.
   std::string output() const { return out_.str(); }
   int pauses() const { return pauses_; }
+  // Called at every pause, that is at every return to the main menu.
+  void set_on_pause(std::function<void()> hook) { on_pause_ = std::move(hook); }
 
   // Each reading of the clock returns the previous one plus this step, so
   // any measured interval of two readings prints as `step`.
@@ -52,6 +55,7 @@ class TestEnv : public Env {
   int64_t clock_ = 0;
   int64_t clock_step_ = 0;
   int pauses_ = 0;
+  std::function<void()> on_pause_;
   std::map<std::string, std::string> files_;
   std::set<std::string> directories_;
   int replacements_left_ = -1;

@@ -40,9 +40,10 @@ std::string CheckRecordFile(const std::string& text,
     std::string field;
     std::vector<std::string> all;
     while (fields >> field) all.push_back(field);
-    if (all.size() != 8)
+    if (all.size() != 8) {
       return "line " + std::to_string(expected_serial) + " has " +
              std::to_string(all.size()) + " fields";
+    }
     if (all[0] != std::to_string(expected_serial)) {
       return "serial " + all[0] + " where " + std::to_string(expected_serial) +
              " belongs";

@@ -80,11 +80,12 @@ TEST(DeleteOneTest, EmptyListSaysSoAndStillSaves) {
 
 TEST(DeleteAllTest, EmptiesTheListAndTheFile) {
   for (int n : {0, 3}) {
+    const bool import = n > 0;
     SessionResult r =
-        RunSession((n ? ImportInput("in.txt") : "") + "4\n2\n2\n0\n",
+        RunSession((import ? ImportInput("in.txt") : "") + "4\n2\n2\n0\n",
                    WithRows(MakeRows(n)));
-    EXPECT_EQ(r.output, kMenu + (n ? ImportTranscript(n) : "") + kDeleteMenu +
-                            kPrompt + "已清空数据\n" +
+    EXPECT_EQ(r.output, kMenu + (import ? ImportTranscript(n) : "") +
+                            kDeleteMenu + kPrompt + "已清空数据\n" +
                             SaveReport("dev.out", 0) + kDone + kMenu +
                             "\n已存储信息如下:\n" + kDone + kMenu);
     EXPECT_EQ(r.files.at("dev.out"), "");

@@ -58,7 +58,7 @@ std::string ZeroMillis(std::string s) {
        at = s.find(mark, at + 1)) {
     size_t digits = at + mark.size();
     size_t end = digits;
-    while (end < s.size() && std::isdigit(static_cast<unsigned char>(s[end]))) {
+    while (end < s.size() && s[end] >= '0' && s[end] <= '9') {
       ++end;
     }
     s.replace(digits, end - digits, "0");

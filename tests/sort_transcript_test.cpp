@@ -92,7 +92,8 @@ TEST(SortTest, EqualKeysAndMalformedDatesKeepEveryRecord) {
   std::vector<Row> rows;
   for (const char* t : {"x", "2042.1.1", "", "20", "2042.1.1", "2042..5",
                         "1999", "2042.1.01", "2042/1.1", "zzzzzzzzz"}) {
-    rows.push_back({"N", t[0] ? t : "-", "u", "d", "1", t[0] ? t : "-", "1"});
+    const std::string time = *t == '\0' ? "-" : t;
+    rows.push_back({"N", time, "u", "d", "1", time, "1"});
   }
   for (const char* order : {"1", "3", "7"}) {
     SessionSetup setup;

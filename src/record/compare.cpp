@@ -44,7 +44,7 @@ bool InRange(std::string_view lo, std::string_view x, std::string_view hi,
 bool CmpStr(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return a.size() < b.size();
   // memcmp compares as unsigned char, so GBK bytes sort above ASCII.
-  return a.size() != 0 && std::memcmp(a.data(), b.data(), a.size()) < 0;
+  return !a.empty() && std::memcmp(a.data(), b.data(), a.size()) < 0;
 }
 
 bool CmpStr(std::string_view lo, std::string_view x, std::string_view hi) {

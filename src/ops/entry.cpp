@@ -1,5 +1,7 @@
 #include "ops/entry.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "ops/import_format.h"
@@ -22,12 +24,12 @@ void ImportFile(Session& s) {
   s.out() << "请输入文件名:";
   const std::string file_name = ReadAnswer(s);
   const int64_t start = s.env.NowMillis();
-  std::string content;
+  Bytes content;
   if (!s.env.ReadFile(file_name, &content)) {
     s.out() << "读取文件打开失败\n";
     s.env.Exit(1);
   }
-  ParseImportFile(content, s.dev);
+  ParseImportFile(SharedBytes(std::move(content)), s.dev);
   const int64_t end = s.env.NowMillis();
   s.out() << "读取完成, 耗时 ";
   PutMillis(s, start, end);
@@ -35,14 +37,14 @@ void ImportFile(Session& s) {
 
 // Asks for the seven text fields of one record and appends it.
 void EnterOne(Session& s) {
-  device d;
-  std::string* fields[] = {&d.number,   &d.name, &d.user, &d.department,
-                           &d.quantity, &d.time, &d.price};
-  for (size_t i = 0; i < std::size(fields); ++i) {
+  std::array<std::string, 7> answers;
+  for (size_t i = 0; i < answers.size(); ++i) {
     s.out() << "请输入" << obj[i + 1] << ':';
-    *fields[i] = ReadAnswer(s);
+    answers[i] = ReadAnswer(s);
   }
-  s.dev.push_back(std::move(d));
+  std::array<std::string_view, 7> texts;
+  std::copy(answers.begin(), answers.end(), texts.begin());
+  s.dev.push_back(MakeDevice(texts));
 }
 
 }  // namespace

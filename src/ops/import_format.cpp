@@ -28,16 +28,21 @@ class Tokenizer {
 
 }  // namespace
 
-void ParseImportFile(std::string_view content, RecordList& list) {
-  Tokenizer tokens(content);
+void ParseImportFile(const SharedBytes& content, RecordList& list) {
+  // Counting the tokens first lets the list grow once: a million records
+  // are copied and their memory touched only once.
+  size_t tokens = 0;
+  for (Tokenizer t(content.view()); !t.Next().empty();) ++tokens;
+  list.reserve(list.size() + tokens / kTextFields.size());
+
+  Tokenizer next(content.view());
   for (;;) {
     device d;
-    for (std::string* field : {&d.number, &d.name, &d.user, &d.department,
-                               &d.quantity, &d.time, &d.price}) {
-      std::string_view token = tokens.Next();
-      if (token.empty()) return;  // an unfinished record is dropped
-      field->assign(token);
+    for (TextField field : kTextFields) {
+      d.*field = next.Next();
+      if ((d.*field).empty()) return;  // an unfinished record is dropped
     }
+    d.bytes = content;
     list.push_back(std::move(d));
   }
 }

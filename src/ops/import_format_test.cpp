@@ -10,7 +10,9 @@ using namespace std::string_literals;
 
 std::string Numbers(const RecordList& list) {
   std::string s;
-  for (const device& d : list) s += d.number + "|" + d.price + ";";
+  for (const device& d : list) {
+    s.append(d.number).append("|").append(d.price).append(";");
+  }
   return s;
 }
 
@@ -32,7 +34,7 @@ TEST(ImportFormatTest, TakesSevenTokensAtATimeWhateverTheLines) {
   };
   for (const auto& c : cases) {
     RecordList list;
-    ParseImportFile(c.content, list);
+    ParseImportFile(SharedBytes(c.content), list);
     EXPECT_EQ(list.size(), c.records) << c.content;
     EXPECT_EQ(Numbers(list), c.numbers) << c.content;
   }
@@ -40,8 +42,8 @@ TEST(ImportFormatTest, TakesSevenTokensAtATimeWhateverTheLines) {
 
 TEST(ImportFormatTest, FillsTheFieldsInFileOrderAfterExistingRecords) {
   RecordList list(1);
-  list[0].number = "old";
-  ParseImportFile("N 名称 U D 5 2042.1.1 9.9\n", list);
+  list[0].number = "old";  // a literal outlives the list
+  ParseImportFile(SharedBytes("N 名称 U D 5 2042.1.1 9.9\n"), list);
   ASSERT_EQ(list.size(), 2u);
   const device& d = list[1];
   EXPECT_EQ(d.number, "N");
@@ -55,7 +57,7 @@ TEST(ImportFormatTest, FillsTheFieldsInFileOrderAfterExistingRecords) {
 
 TEST(ImportFormatTest, RecordFileReadBackFallsOutOfStep) {
   RecordList list;
-  ParseImportFile("1 a b c d e f g\n2 h i j k l m n\n", list);
+  ParseImportFile(SharedBytes("1 a b c d e f g\n2 h i j k l m n\n"), list);
   ASSERT_EQ(list.size(), 2u);
   EXPECT_EQ(list[0].number, "1");
   EXPECT_EQ(list[0].price, "f");

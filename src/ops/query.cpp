@@ -35,7 +35,7 @@ void QueryDev(Session& s) {
   const std::string term = ReadAnswer(s);
   const std::optional<int32_t> value = IntegerValue(term);
   const int64_t start = s.env.NowMillis();
-  RecordList results;
+  Selection results;
   if (choice == "1") {
     results =
         SelectRecords(s.dev, [&](const device& d) { return d.name == term; });
@@ -50,7 +50,7 @@ void QueryDev(Session& s) {
   if (results.empty()) {
     s.out() << "无法查询到此设备.\n";
   } else {
-    ReportResults(s, "查询到 ", std::move(results), start, end, "query.out",
+    ReportResults(s, "查询到 ", results, start, end, "query.out",
                   AnswerForm::kDecimal);
   }
   ReturnMenu(s);

@@ -42,15 +42,18 @@ int ReadOutputChoice(Session& s, AnswerForm form) {
 
 }  // namespace
 
-void ReportResults(Session& s, std::string_view found_text, RecordList results,
-                   int64_t start, int64_t end, const std::string& file_name,
-                   AnswerForm form) {
-  s.out() << found_text << results.size() << " 条记录, 耗时 ";
+void ReportResults(Session& s, std::string_view found_text,
+                   const Selection& selected, int64_t start, int64_t end,
+                   const std::string& file_name, AnswerForm form) {
+  s.out() << found_text << selected.size() << " 条记录, 耗时 ";
   PutMillis(s, start, end);
   s.out() << '\n' << kOutputMenu;
   if (ReadOutputChoice(s, form) == 1) {
-    for (const device& d : results) PutDev(s.out(), d);
+    for (size_t i : selected) PutDev(s.out(), s.dev[i]);
   } else {
+    RecordList results;
+    results.reserve(selected.size());
+    for (size_t i : selected) results.push_back(s.dev[i]);
     SaveDev(s, file_name, std::move(results), "res");
   }
 }

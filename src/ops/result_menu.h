@@ -3,20 +3,29 @@
 #ifndef DEVMGR_OPS_RESULT_MENU_H_
 #define DEVMGR_OPS_RESULT_MENU_H_
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
+#include "platform/big_allocator.h"
 #include "record/device.h"
 
 struct Session;
 
-// Copies every record of `list` that `match` selects, in list order.
+// The records a query or filter selected, as their positions in the record
+// list, in list order. The list does not change while the operation runs,
+// so positions stand for the copies of the records without the cost of
+// copying a large selection; copies are made only to save them.
+using Selection = std::vector<size_t, BigAllocator<size_t>>;
+
+// The positions of every record of `list` that `match` selects.
 template <typename Match>
-RecordList SelectRecords(const RecordList& list, Match match) {
-  RecordList results;
-  for (const device& d : list) {
-    if (match(d)) results.push_back(d);
+Selection SelectRecords(const RecordList& list, Match match) {
+  Selection selected;
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (match(list[i])) selected.push_back(i);
   }
-  return results;
+  return selected;
 }
 
 // How the answer to the menu is read.
@@ -25,10 +34,10 @@ enum class AnswerForm {
   kChoice,   // the choice prompt: exactly the tokens "1" and "2" pass
 };
 
-// Reports the k found records and their search time (`found_text` is
-// "查询到 " or "筛选到 "), then runs the output menu on `results`.
-void ReportResults(Session& s, std::string_view found_text, RecordList results,
-                   int64_t start, int64_t end, const std::string& file_name,
-                   AnswerForm form);
+// Reports the k selected records and their search time (`found_text` is
+// "查询到 " or "筛选到 "), then runs the output menu on them.
+void ReportResults(Session& s, std::string_view found_text,
+                   const Selection& selected, int64_t start, int64_t end,
+                   const std::string& file_name, AnswerForm form);
 
 #endif  // DEVMGR_OPS_RESULT_MENU_H_

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <string>
 #include <vector>
@@ -11,23 +12,24 @@
 
 namespace {
 
-RecordList WithField(std::string device::*field,
-                     const std::vector<std::string>& values) {
+// Records whose `field` holds `values` in turn; the other texts are empty.
+RecordList WithField(TextField field, const std::vector<std::string>& values) {
   RecordList list;
   int32_t serial = 0;
   for (const std::string& v : values) {
-    device d;
-    d.serial = ++serial;
-    d.*field = v;
-    list.push_back(d);
+    std::array<std::string_view, 7> texts;
+    for (size_t i = 0; i < texts.size(); ++i) {
+      if (kTextFields[i] == field) texts[i] = v;
+    }
+    list.push_back(MakeDevice(texts));
+    list.back().serial = ++serial;
   }
   return list;
 }
 
-std::vector<std::string> Field(const RecordList& list,
-                               std::string device::*field) {
+std::vector<std::string> Field(const RecordList& list, TextField field) {
   std::vector<std::string> values;
-  for (const device& d : list) values.push_back(d.*field);
+  for (const device& d : list) values.emplace_back(d.*field);
   return values;
 }
 
@@ -35,7 +37,7 @@ TEST(SortTest, OrdersOfTheExamples) {
   using V = std::vector<std::string>;
   const struct {
     int k;
-    std::string device::*field;
+    TextField field;
     V before;
     V after;
   } cases[] = {
@@ -90,16 +92,15 @@ TEST(SortTest, EveryOrderPermutesAndOrdersRandomRecords) {
   std::mt19937 rng(7);
   RecordList list;
   for (int32_t i = 0; i < 4000; ++i) {
-    device d;
-    d.serial = i;
-    d.number = RandomText(rng, false);
-    d.quantity = RandomText(rng, false);
-    d.time = RandomText(rng, true);
-    d.price = RandomText(rng, false);
-    list.push_back(d);
+    std::string number = RandomText(rng, false);
+    std::string quantity = RandomText(rng, false);
+    std::string time = RandomText(rng, true);
+    std::string price = RandomText(rng, false);
+    list.push_back(MakeDevice({number, "", "", "", quantity, time, price}));
+    list.back().serial = i;
   }
   struct Order {
-    std::string device::*field;
+    TextField field;
     bool (*before)(std::string_view, std::string_view);
   };
   const Order orders[] = {{&device::number, CmpStr},
@@ -116,8 +117,8 @@ TEST(SortTest, EveryOrderPermutesAndOrdersRandomRecords) {
     std::sort(serials.begin(), serials.end());
     for (int32_t i = 0; i < 4000; ++i) ASSERT_EQ(serials[i], i) << k;
     for (size_t i = 1; i < sorted.size(); ++i) {
-      const std::string& prev = sorted[i - 1].*o.field;
-      const std::string& cur = sorted[i].*o.field;
+      std::string_view prev = sorted[i - 1].*o.field;
+      std::string_view cur = sorted[i].*o.field;
       ASSERT_FALSE(descending ? o.before(prev, cur) : o.before(cur, prev))
           << "order " << k << " at " << i;
     }

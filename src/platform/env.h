@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/big_allocator.h"
+
 class Env {
  public:
   virtual ~Env() = default;
@@ -29,7 +31,7 @@ class Env {
 
   // Reads the whole named file, byte for byte. False when it cannot be
   // opened, is a directory, or a read fails part-way.
-  virtual bool ReadFile(const std::string& name, std::string* content) = 0;
+  virtual bool ReadFile(const std::string& name, Bytes* content) = 0;
 
   // Replaces the named file with `content`, written as text (each "\n"
   // becomes the platform's line break), all or nothing: on false the file

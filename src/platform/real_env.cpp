@@ -71,17 +71,24 @@ void RealEnv::PauseOneSecond() {
   SleepMillis(1000);
 }
 
-bool RealEnv::ReadFile(const std::string& name, std::string* content) {
+bool RealEnv::ReadFile(const std::string& name, Bytes* content) {
   if (IsDirectory(name)) return false;
   FilePtr f(std::fopen(name.c_str(), "rb"));
   if (f == nullptr) return false;
+  // Read in as few pieces as the file's size allows; the size is only a
+  // hint, as the file may still grow or shrink.
+  std::error_code ec;
+  const auto hint = fs::file_size(name, ec);
   content->clear();
-  char chunk[1 << 16];
+  size_t used = 0;
+  size_t capacity = ec ? size_t{1} << 16 : static_cast<size_t>(hint) + 1;
   for (;;) {
-    size_t got = std::fread(chunk, 1, sizeof chunk, f.get());
-    content->append(chunk, got);
-    if (got < sizeof chunk) break;
+    content->resize(capacity);
+    used += std::fread(content->data() + used, 1, capacity - used, f.get());
+    if (used < capacity) break;
+    capacity *= 2;
   }
+  content->resize(used);
   return std::ferror(f.get()) == 0;
 }
 

@@ -14,7 +14,7 @@ class RealEnv : public Env {
   std::ostream& Out() override;
   int64_t NowMillis() override;
   void PauseOneSecond() override;
-  bool ReadFile(const std::string& name, std::string* content) override;
+  bool ReadFile(const std::string& name, Bytes* content) override;
   bool ReplaceFile(const std::string& name, std::string_view content) override;
   [[noreturn]] void Exit(int status) override;
 };

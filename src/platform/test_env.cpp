@@ -12,10 +12,10 @@ void TestEnv::PauseOneSecond() {
   if (on_pause_) on_pause_();
 }
 
-bool TestEnv::ReadFile(const std::string& name, std::string* content) {
+bool TestEnv::ReadFile(const std::string& name, Bytes* content) {
   auto it = files_.find(name);
   if (it == files_.end() || directories_.count(name) != 0) return false;
-  *content = it->second;
+  content->assign(it->second.begin(), it->second.end());
   return true;
 }
 

@@ -7,7 +7,9 @@
 namespace {
 
 TEST(PutDevTest, PrintsEightLabelledFieldsOnOneLine) {
-  device d{-12, "A01", "电脑", "张三", "财务部", "10", "2042.1.1", "99.5"};
+  device d =
+      MakeDevice({"A01", "电脑", "张三", "财务部", "10", "2042.1.1", "99.5"});
+  d.serial = -12;
   std::ostringstream out;
   PutDev(out, d);
   EXPECT_EQ(out.str(),
@@ -16,7 +18,9 @@ TEST(PutDevTest, PrintsEightLabelledFieldsOnOneLine) {
 }
 
 TEST(PutDevTest, PrintsValuesByteForByte) {
-  device d{3, std::string("a\0b", 3), "\xff\x81", "u", "d", "q", "t", "p"};
+  device d = MakeDevice(
+      {std::string_view("a\0b", 3), "\xff\x81", "u", "d", "q", "t", "p"});
+  d.serial = 3;
   std::ostringstream out;
   PutDev(out, d);
   EXPECT_EQ(out.str(), "存储序列号:3 设备编号:" + std::string("a\0b", 3) +

@@ -7,23 +7,21 @@ void NumberRecords(RecordList& list) {
   for (device& d : list) d.serial = ++position;
 }
 
-std::string FormatRecordFile(const RecordList& list) {
+Bytes FormatRecordFile(const RecordList& list) {
   size_t size = 0;
   for (const device& d : list) {
-    size += 12 + 8 + d.number.size() + d.name.size() + d.user.size() +
-            d.department.size() + d.quantity.size() + d.time.size() +
-            d.price.size();
+    size += 20;  // the serial, blanks and line break
+    for (TextField field : kTextFields) size += (d.*field).size();
   }
-  std::string text;
+  Bytes text;
   text.reserve(size);
   for (const device& d : list) {
     char digits[16];
     auto end = std::to_chars(digits, digits + sizeof digits, d.serial).ptr;
     text.append(digits, end);
-    for (const std::string* field : {&d.number, &d.name, &d.user, &d.department,
-                                     &d.quantity, &d.time, &d.price}) {
+    for (TextField field : kTextFields) {
       text += ' ';
-      text += *field;
+      text += d.*field;
     }
     text += '\n';
   }

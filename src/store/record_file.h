@@ -4,14 +4,13 @@
 #ifndef DEVMGR_STORE_RECORD_FILE_H_
 #define DEVMGR_STORE_RECORD_FILE_H_
 
-#include <string>
-
+#include "platform/big_allocator.h"
 #include "record/device.h"
 
 // Sets every record's serial to its 1-based position in the list.
 void NumberRecords(RecordList& list);
 
 // The record file holding `list`, each line ending in "\n".
-std::string FormatRecordFile(const RecordList& list);
+Bytes FormatRecordFile(const RecordList& list);
 
 #endif  // DEVMGR_STORE_RECORD_FILE_H_

@@ -6,9 +6,11 @@ namespace {
 
 TEST(RecordFileTest, OneLinePerRecordEightFieldsSingleBlanks) {
   RecordList list = {
-      {4, "A1", "电脑", "张三", "财务部", "10", "2042.1.1", "99.5"},
-      {7, "B2", "n", "u", "d", "q", "t", "p"},
+      MakeDevice({"A1", "电脑", "张三", "财务部", "10", "2042.1.1", "99.5"}),
+      MakeDevice({"B2", "n", "u", "d", "q", "t", "p"}),
   };
+  list[0].serial = 4;
+  list[1].serial = 7;
   NumberRecords(list);
   EXPECT_EQ(FormatRecordFile(list),
             "1 A1 电脑 张三 财务部 10 2042.1.1 99.5\n"

@@ -133,8 +133,8 @@ def best_of(runs, command, cwd, env):
     best = None
     for _ in range(runs):
         start = time.perf_counter()
-        subprocess.run(command, cwd=cwd, env=env, shell=True, check=True,
-                       stdout=subprocess.DEVNULL)
+        subprocess.run(command.encode(GBK), cwd=cwd, env=env, shell=True,
+                       check=True, stdout=subprocess.DEVNULL)
         took = 1000 * (time.perf_counter() - start)
         best = took if best is None else min(best, took)
     return best
@@ -224,8 +224,8 @@ def measure(n, build, runs):
         peers, cache = {}, {}
         for name, (label, command, prepare) in peer_commands().items():
             if prepare is not None:
-                subprocess.run(prepare, cwd=folder, env=env, shell=True,
-                               check=True)
+                subprocess.run(prepare.encode(GBK), cwd=folder, env=env,
+                               shell=True, check=True)
                 cache.pop(command, None)
             if command not in cache:
                 cache[command] = best_of(runs, command, folder, env)

@@ -32,7 +32,7 @@ void CheckInvariants(Session& s, TestEnv& env) {
   auto it = env.files().find("dev.out");
   if (it == env.files().end()) {
     if (!s.dev.empty() || !s.backup.empty()) Fail("dev.out after a commit");
-  } else if (it->second != FormatRecordFile(s.dev)) {
+  } else if (std::string_view(it->second) != FormatRecordFile(s.dev)) {
     Fail("dev.out holds the list");
   }
 }

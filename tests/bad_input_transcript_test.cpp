@@ -15,12 +15,6 @@ const std::vector<Row> kRows = {
     {"A2", "打印机", "李四", "人事部", "9", "2042.2.1", "5"},
 };
 
-SessionSetup WithRows(const std::vector<Row>& rows) {
-  SessionSetup setup;
-  setup.files["in.txt"] = ImportText(rows);
-  return setup;
-}
-
 TEST(BadInputTest, NulAndNonGbkBytesInChoicesAreRefused) {
   SessionResult r = RunSession("\0\n\xff\n\x81\n1\0\n0\n"s);
   std::string expected = kMenu;

@@ -5,28 +5,13 @@
 
 namespace {
 
-std::vector<Row> MakeRows(int n) {
-  std::vector<Row> rows;
-  for (int i = 1; i <= n; ++i) {
-    std::string id = std::to_string(i);
-    rows.push_back({"N" + id, "名" + id, "U", "D", id, "2042.1." + id, id});
-  }
-  return rows;
-}
-
-SessionSetup WithRows(const std::vector<Row>& rows) {
-  SessionSetup setup;
-  setup.files["in.txt"] = ImportText(rows);
-  return setup;
-}
-
 const std::string kSerialPrompt = "请输入待删除数据的序列号:";
 const std::string kBadSerial = "非法序列号，请重新输入:";
 
 // Imports `n` records, deletes by the answers typed, and checks what is left.
 void ExpectDeleteOne(int n, const std::string& answers, int refused,
                      int removed) {
-  std::vector<Row> rows = MakeRows(n);
+  std::vector<Row> rows = NumberedRows(n);
   SessionResult r = RunSession(
       ImportInput("in.txt") + "4\n1\n" + answers + "\n0\n", WithRows(rows));
   std::string expected = kMenu + ImportTranscript(rows.size()) + kDeleteMenu +
@@ -61,9 +46,9 @@ TEST(DeleteOneTest, OnlyRecordLeavesAnEmptyFile) {
 }
 
 TEST(DeleteOneTest, RemovingTheSecondOfFiveRenumbersTheRest) {
-  SessionResult r =
-      RunSession(ImportInput("in.txt") + "4 1 2 2 0", WithRows(MakeRows(5)));
-  std::vector<Row> rows = MakeRows(5);
+  SessionResult r = RunSession(ImportInput("in.txt") + "4 1 2 2 0",
+                               WithRows(NumberedRows(5)));
+  std::vector<Row> rows = NumberedRows(5);
   rows.erase(rows.begin() + 1);
   EXPECT_EQ(r.files["dev.out"], RecordFileText(rows));
   EXPECT_NE(r.output.find("\n已存储信息如下:\n" + DisplayLines(rows) + kDone),
@@ -83,7 +68,7 @@ TEST(DeleteAllTest, EmptiesTheListAndTheFile) {
     const bool import = n > 0;
     SessionResult r =
         RunSession((import ? ImportInput("in.txt") : "") + "4\n2\n2\n0\n",
-                   WithRows(MakeRows(n)));
+                   WithRows(NumberedRows(n)));
     EXPECT_EQ(r.output, kMenu + (import ? ImportTranscript(n) : "") +
                             kDeleteMenu + kPrompt + "已清空数据\n" +
                             SaveReport("dev.out", 0) + kDone + kMenu +

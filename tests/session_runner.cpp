@@ -296,3 +296,18 @@ std::string ImportTranscript(size_t total) {
 std::string ImportInput(const std::string& file) {
   return "1\n1\n" + file + "\n";
 }
+
+SessionSetup WithRows(const std::vector<Row>& rows) {
+  SessionSetup setup;
+  setup.files["in.txt"] = ImportText(rows);
+  return setup;
+}
+
+std::vector<Row> NumberedRows(int n) {
+  std::vector<Row> rows;
+  for (int i = 1; i <= n; ++i) {
+    std::string id = std::to_string(i);
+    rows.push_back({"N" + id, "n", "u" + id, "d", id, "2042.1." + id, id});
+  }
+  return rows;
+}

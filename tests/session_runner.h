@@ -97,6 +97,12 @@ std::string DisplayLine(int serial, const Row& row);
 // return step and the next main menu.
 std::string ImportTranscript(size_t total);
 
+// A session setup with `rows` as the import file "in.txt".
+SessionSetup WithRows(const std::vector<Row>& rows);
+
+// `n` distinct rows: N1 n u1 d 1 2042.1.1 1, N2 n u2 d 2 2042.1.2 2, ...
+std::vector<Row> NumberedRows(int n);
+
 // Session input that imports `file` (name of an in-memory file).
 std::string ImportInput(const std::string& file);
 

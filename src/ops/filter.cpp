@@ -41,14 +41,14 @@ void FilterDev(Session& s) {
   const std::string lo = ReadAnswer(s);
   const std::string hi = ReadAnswer(s);
   const int64_t start = s.env.NowMillis();
-  Selection results = SelectRecords(s.dev, [&](const device& d) {
+  Selection selected = SelectRecords(s.dev, [&](const device& d) {
     return kind.in_range(lo, d.*kind.field, hi);
   });
   const int64_t end = s.env.NowMillis();
-  if (results.empty()) {
+  if (selected.empty()) {
     s.out() << "无法筛选到此设备.\n";
   } else {
-    ReportResults(s, "筛选到 ", results, start, end, "filter.out",
+    ReportResults(s, "筛选到 ", selected, start, end, "filter.out",
                   AnswerForm::kChoice);
   }
   ReturnMenu(s);

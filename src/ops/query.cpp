@@ -35,22 +35,22 @@ void QueryDev(Session& s) {
   const std::string term = ReadAnswer(s);
   const std::optional<int32_t> value = IntegerValue(term);
   const int64_t start = s.env.NowMillis();
-  Selection results;
+  Selection selected;
   if (choice == "1") {
-    results =
+    selected =
         SelectRecords(s.dev, [&](const device& d) { return d.name == term; });
   } else if (choice == "2") {
-    results = SelectRecords(
+    selected = SelectRecords(
         s.dev, [&](const device& d) { return d.department == term; });
   } else {
-    results = SelectRecords(
+    selected = SelectRecords(
         s.dev, [&](const device& d) { return MatchesKeyword(d, term, value); });
   }
   const int64_t end = s.env.NowMillis();
-  if (results.empty()) {
+  if (selected.empty()) {
     s.out() << "无法查询到此设备.\n";
   } else {
-    ReportResults(s, "查询到 ", results, start, end, "query.out",
+    ReportResults(s, "查询到 ", selected, start, end, "query.out",
                   AnswerForm::kDecimal);
   }
   ReturnMenu(s);

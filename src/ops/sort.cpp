@@ -1,6 +1,7 @@
 #include "ops/sort.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <vector>
 
@@ -79,12 +80,12 @@ void SortBy(RecordList::iterator first, RecordList::iterator last,
             TextField field, bool descending) {
   struct Entry {
     Key key;
-    size_t position;
+    std::ptrdiff_t position;
   };
   std::vector<Entry, BigAllocator<Entry>> entries;
   entries.reserve(static_cast<size_t>(last - first));
   for (auto it = first; it != last; ++it) {
-    entries.push_back({Key(*it.*field), static_cast<size_t>(it - first)});
+    entries.push_back({Key(*it.*field), it - first});
   }
   if (descending) {
     std::sort(entries.begin(), entries.end(),

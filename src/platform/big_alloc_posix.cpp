@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <map>
 #include <utility>
 
@@ -33,7 +34,7 @@ class BlockCache {
   // Keeps the block, giving back the oldest one when the cache is full.
   void Put(void* start, std::size_t size) {
     Block& slot = blocks_[next_++ % blocks_.size()];
-    if (slot.start != nullptr) munmap(slot.start, slot.size);
+    std::free(slot.start);
     slot = {start, size};
   }
 
@@ -64,9 +65,10 @@ void* AllocateBig(std::size_t size) {
   std::size_t real_size = rounded;
   void* block = Cache().Take(rounded, &real_size);
   if (block == nullptr) {
-    block = mmap(nullptr, rounded, PROT_READ | PROT_WRITE,
-                 MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (block == MAP_FAILED) throw std::bad_alloc();
+    // From malloc, aligned to huge pages, so that memory checkers still see
+    // the block and what it points to.
+    block = std::aligned_alloc(kPage, rounded);
+    if (block == nullptr) throw std::bad_alloc();
 #ifdef MADV_HUGEPAGE
     madvise(block, rounded, MADV_HUGEPAGE);  // a hint; fine if refused
 #endif

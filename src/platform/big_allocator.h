@@ -1,9 +1,9 @@
 // BigAllocator serves the program's large buffers (record lists, file
-// contents). Large blocks come from the system in whole pages and, where
-// the system offers it, are backed by huge pages: touching fresh memory
-// one small page at a time is what dominates reading, copying and writing
-// a list of a million records. The system part is a sibling source file per
-// platform (big_alloc_posix.cpp, big_alloc_windows.cpp).
+// contents). Large blocks are aligned to huge pages, backed by them where
+// the system offers it, and kept for reuse when freed: touching fresh
+// memory one small page at a time is what dominates reading, copying and
+// writing a list of a million records. The system part is a sibling source file
+// per platform (big_alloc_posix.cpp, big_alloc_windows.cpp).
 #ifndef DEVMGR_PLATFORM_BIG_ALLOCATOR_H_
 #define DEVMGR_PLATFORM_BIG_ALLOCATOR_H_
 

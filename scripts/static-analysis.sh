@@ -14,5 +14,5 @@ echo "clang-tidy: clean"
 cppcheck --enable=warning,performance,portability,style --std=c++20 \
   --language=c++ --library=googletest --inline-suppr --error-exitcode=1 \
   --quiet -I "$root/src" -I "$root/tests" --suppress=missingIncludeSystem \
-  --suppress=useStlAlgorithm "$root/src" "$root/tests" "$root/fuzz"
+  --suppress=useStlAlgorithm "$root/src" "$root/tests" "$root/fuzz" "$root/bench"
 echo "cppcheck: clean"

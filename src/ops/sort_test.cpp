@@ -13,6 +13,7 @@
 namespace {
 
 // Records whose `field` holds `values` in turn; the other texts are empty.
+// cppcheck-suppress constParameter
 RecordList WithField(TextField field, const std::vector<std::string>& values) {
   RecordList list;
   int32_t serial = 0;

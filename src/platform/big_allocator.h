@@ -22,8 +22,10 @@ template <typename T>
 struct BigAllocator {
   using value_type = T;
   BigAllocator() = default;
+  // Containers convert allocators implicitly between element types.
   template <typename U>
-  BigAllocator(const BigAllocator<U>&) {}  // NOLINT: allocators convert
+  // cppcheck-suppress noExplicitConstructor
+  BigAllocator(const BigAllocator<U>&) {}
 
   T* allocate(std::size_t n) {
     const std::size_t size = n * sizeof(T);

@@ -22,6 +22,8 @@ class SharedBytes {
       : SharedBytes(Bytes(bytes.begin(), bytes.end())) {}
   explicit SharedBytes(const char* bytes)
       : SharedBytes(std::string_view(bytes)) {}
+  // Copies share the block: that is the point.
+  // cppcheck-suppress copyCtorPointerCopying
   SharedBytes(const SharedBytes& other) : block_(other.block_) {
     if (block_ != nullptr) ++block_->refs;
   }

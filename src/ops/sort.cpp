@@ -29,25 +29,32 @@ constexpr std::string_view kSortMenu =
 constexpr std::string_view kWrongInput = "非法输入!\n";
 
 // A text prepared for the numeric-text order: its length, then its first
-// eight bytes as one big-endian number, so most comparisons are two integer
-// comparisons. Same order as CmpStr.
+// sixteen bytes as two big-endian numbers, so most comparisons are integer
+// comparisons (device numbers, quantities and prices are short). Same order
+// as CmpStr.
 struct NumericKey {
+  static constexpr size_t kPrefix = 16;
   explicit NumericKey(std::string_view t) : text(t) {
-    unsigned char bytes[8] = {};
-    if (!t.empty()) std::memcpy(bytes, t.data(), std::min<size_t>(t.size(), 8));
-    for (unsigned char b : bytes) prefix = prefix << 8 | b;
+    unsigned char bytes[kPrefix] = {};
+    if (!t.empty()) std::memcpy(bytes, t.data(), std::min(t.size(), kPrefix));
+    for (size_t i = 0; i < 8; ++i) {
+      high = high << 8 | bytes[i];
+      low = low << 8 | bytes[i + 8];
+    }
   }
   bool operator<(const NumericKey& other) const {
     if (text.size() != other.text.size()) {
       return text.size() < other.text.size();
     }
-    if (prefix != other.prefix) return prefix < other.prefix;
-    return text.size() > 8 &&
-           std::memcmp(text.data() + 8, other.text.data() + 8,
-                       text.size() - 8) < 0;
+    if (high != other.high) return high < other.high;
+    if (low != other.low) return low < other.low;
+    return text.size() > kPrefix &&
+           std::memcmp(text.data() + kPrefix, other.text.data() + kPrefix,
+                       text.size() - kPrefix) < 0;
   }
   std::string_view text;
-  uint64_t prefix = 0;
+  uint64_t high = 0;
+  uint64_t low = 0;
 };
 
 // A text prepared for the date order: year, month and day, each a key of
@@ -72,9 +79,37 @@ struct DateKey {
   NumericKey year, month, day;
 };
 
+// The usual date, with a year of at most four bytes and a month and a day
+// of at most two, packed into two integers that order as DateKey does:
+// each part becomes its length followed by its bytes, zero-padded.
+struct PackedDateKey {
+  explicit PackedDateKey(std::string_view t) {
+    DateKey parts(t);
+    high = Pack(parts.year.text, 4);
+    low = Pack(parts.month.text, 2) << 24 | Pack(parts.day.text, 2);
+  }
+  static bool Fits(std::string_view t) {
+    DateKey parts(t);
+    return parts.month.text.size() <= 2 && parts.day.text.size() <= 2;
+  }
+  static uint64_t Pack(std::string_view part, size_t width) {
+    uint64_t code = part.size();
+    for (size_t i = 0; i < width; ++i) {
+      code = code << 8 |
+             (i < part.size() ? static_cast<unsigned char>(part[i]) : 0u);
+    }
+    return code;
+  }
+  bool operator<(const PackedDateKey& other) const {
+    return high != other.high ? high < other.high : low < other.low;
+  }
+  uint64_t high = 0;
+  uint64_t low = 0;
+};
+
 // Sorts [first, last) by `field` with keys of type Key: the keys are
 // prepared once and sorted with the records' positions, and only then are
-// the records moved, once, into their new order.
+// the records moved into their new order.
 template <typename Key>
 void SortBy(RecordList::iterator first, RecordList::iterator last,
             TextField field, bool descending) {
@@ -94,10 +129,22 @@ void SortBy(RecordList::iterator first, RecordList::iterator last,
     std::sort(entries.begin(), entries.end(),
               [](const Entry& a, const Entry& b) { return a.key < b.key; });
   }
-  RecordList sorted;
-  sorted.reserve(entries.size());
-  for (const Entry& e : entries) sorted.push_back(std::move(first[e.position]));
-  std::move(sorted.begin(), sorted.end(), first);
+  // Place the records by following the permutation's cycles, so no second
+  // list is needed: entry i names the record that belongs at i, and is set
+  // to i once that place is filled.
+  for (std::ptrdiff_t i = 0; i < std::ssize(entries); ++i) {
+    if (entries[i].position == i) continue;
+    device held = std::move(first[i]);
+    std::ptrdiff_t hole = i;
+    while (entries[hole].position != i) {
+      const std::ptrdiff_t source = entries[hole].position;
+      first[hole] = std::move(first[source]);
+      entries[hole].position = hole;
+      hole = source;
+    }
+    first[hole] = std::move(held);
+    entries[hole].position = hole;
+  }
 }
 
 // Asks whether to browse the sorted list; one character is read at a time
@@ -128,7 +175,14 @@ void sort(RecordList::iterator first, RecordList::iterator last, int k) {
   const TextField field = kKeys[(k - 1) % 4];
   const bool descending = k > 4;
   if (field == &device::time) {
-    SortBy<DateKey>(first, last, field, descending);
+    const bool packable = std::all_of(first, last, [](const device& d) {
+      return PackedDateKey::Fits(d.time);
+    });
+    if (packable) {
+      SortBy<PackedDateKey>(first, last, field, descending);
+    } else {
+      SortBy<DateKey>(first, last, field, descending);
+    }
   } else {
     SortBy<NumericKey>(first, last, field, descending);
   }

@@ -132,18 +132,20 @@ void SortBy(RecordList::iterator first, RecordList::iterator last,
   // Place the records by following the permutation's cycles, so no second
   // list is needed: entry i names the record that belongs at i, and is set
   // to i once that place is filled.
-  for (std::ptrdiff_t i = 0; i < std::ssize(entries); ++i) {
-    if (entries[i].position == i) continue;
+  Entry* const entry = entries.data();
+  const std::ptrdiff_t count = last - first;
+  for (std::ptrdiff_t i = 0; i < count; ++i) {
+    if (entry[i].position == i) continue;
     device held = std::move(first[i]);
     std::ptrdiff_t hole = i;
-    while (entries[hole].position != i) {
-      const std::ptrdiff_t source = entries[hole].position;
+    while (entry[hole].position != i) {
+      const std::ptrdiff_t source = entry[hole].position;
       first[hole] = std::move(first[source]);
-      entries[hole].position = hole;
+      entry[hole].position = hole;
       hole = source;
     }
     first[hole] = std::move(held);
-    entries[hole].position = hole;
+    entry[hole].position = hole;
   }
 }
 

@@ -60,21 +60,13 @@ struct NumericKey {
 // A text prepared for the date order: year, month and day, each a key of
 // the numeric-text order. Same order as CmpTme.
 struct DateKey {
-  explicit DateKey(std::string_view t)
-      : year(t.substr(0, 4)), month(DatePart(t, 1)), day(DatePart(t, 2)) {}
+  explicit DateKey(std::string_view t) : DateKey(SplitDate(t)) {}
+  explicit DateKey(const DateParts& parts)
+      : year(parts.year), month(parts.month), day(parts.day) {}
   bool operator<(const DateKey& other) const {
     if (year < other.year || other.year < year) return year < other.year;
     if (month < other.month || other.month < month) return month < other.month;
     return day < other.day;
-  }
-  // Part 1 is the month, part 2 the day, split as CmpTme splits them.
-  static std::string_view DatePart(std::string_view t, int part) {
-    if (t.size() <= 5) return {};
-    size_t end = t.find('.', 5);
-    if (end == std::string_view::npos || end > 7) {
-      return part == 1 ? t.substr(5) : std::string_view();
-    }
-    return part == 1 ? t.substr(5, end - 5) : t.substr(end + 1);
   }
   NumericKey year, month, day;
 };
@@ -84,13 +76,13 @@ struct DateKey {
 // each part becomes its length followed by its bytes, zero-padded.
 struct PackedDateKey {
   explicit PackedDateKey(std::string_view t) {
-    DateKey parts(t);
-    high = Pack(parts.year.text, 4);
-    low = Pack(parts.month.text, 2) << 24 | Pack(parts.day.text, 2);
+    const DateParts parts = SplitDate(t);
+    high = Pack(parts.year, 4);
+    low = Pack(parts.month, 2) << 24 | Pack(parts.day, 2);
   }
   static bool Fits(std::string_view t) {
-    DateKey parts(t);
-    return parts.month.text.size() <= 2 && parts.day.text.size() <= 2;
+    const DateParts parts = SplitDate(t);
+    return parts.month.size() <= 2 && parts.day.size() <= 2;
   }
   static uint64_t Pack(std::string_view part, size_t width) {
     uint64_t code = part.size();

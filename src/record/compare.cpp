@@ -2,12 +2,6 @@
 
 #include <cstring>
 
-namespace {
-
-struct DateParts {
-  std::string_view year, month, day;
-};
-
 DateParts SplitDate(std::string_view text) {
   constexpr size_t kYear = 4;
   constexpr size_t kMonth = 5;  // 0-based index of byte 6
@@ -29,6 +23,8 @@ DateParts SplitDate(std::string_view text) {
   parts.day = text.substr(month_end + 1);
   return parts;
 }
+
+namespace {
 
 // The range rule shared by both orders: equal to a bound, or strictly
 // between the bounds.

@@ -27,6 +27,12 @@ bool CmpStr(std::string_view a, std::string_view b);
 // order. Reversed bounds pass only values equal to one of them.
 bool CmpStr(std::string_view lo, std::string_view x, std::string_view hi);
 
+// A date text split into year, month and day by the rule above.
+struct DateParts {
+  std::string_view year, month, day;
+};
+DateParts SplitDate(std::string_view text);
+
 // True when date `a` comes strictly before date `b`.
 bool CmpTme(std::string_view a, std::string_view b);
 

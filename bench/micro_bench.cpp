@@ -13,8 +13,7 @@ namespace {
 
 RecordList Records(int64_t n) {
   RecordList list;
-  ParseImportFile(SharedBytes(ImportRecords(static_cast<uint64_t>(n), 1)),
-                  list);
+  ParseImportFile(ImportRecords(static_cast<uint64_t>(n), 1), list);
   return list;
 }
 
@@ -26,18 +25,14 @@ void BM_Compare(benchmark::State& state, TextField field) {
   for (auto _ : state) {
     const device& a = list[i % list.size()];
     const device& b = list[(i * 7 + 1) % list.size()];
-    benchmark::DoNotOptimize(Compare(a.*field, b.*field));
+    benchmark::DoNotOptimize(Compare(a.text(field), b.text(field)));
     ++i;
   }
 }
-void BM_CmpStr(benchmark::State& state) {
-  BM_Compare<CmpStr>(state, &device::price);
-}
+void BM_CmpStr(benchmark::State& state) { BM_Compare<CmpStr>(state, kPrice); }
 BENCHMARK(BM_CmpStr);
 
-void BM_CmpTme(benchmark::State& state) {
-  BM_Compare<CmpTme>(state, &device::time);
-}
+void BM_CmpTme(benchmark::State& state) { BM_Compare<CmpTme>(state, kTime); }
 BENCHMARK(BM_CmpTme);
 
 void BM_Sort(benchmark::State& state) {
@@ -57,15 +52,15 @@ BENCHMARK(BM_Sort)
     ->Unit(benchmark::kMillisecond);
 
 void BM_ParseImportFile(benchmark::State& state) {
-  const SharedBytes text(
-      ImportRecords(static_cast<uint64_t>(state.range(0)), 1));
+  const std::string text =
+      ImportRecords(static_cast<uint64_t>(state.range(0)), 1);
   for (auto _ : state) {
     RecordList list;
     ParseImportFile(text, list);
     benchmark::DoNotOptimize(list.data());
   }
   state.SetBytesProcessed(state.iterations() *
-                          static_cast<int64_t>(text.view().size()));
+                          static_cast<int64_t>(text.size()));
 }
 BENCHMARK(BM_ParseImportFile)
     ->RangeMultiplier(10)

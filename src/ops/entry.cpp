@@ -29,7 +29,7 @@ void ImportFile(Session& s) {
     s.out() << "读取文件打开失败\n";
     s.env.Exit(1);
   }
-  ParseImportFile(SharedBytes(std::move(content)), s.dev);
+  ParseImportFile(content, s.dev);
   const int64_t end = s.env.NowMillis();
   s.out() << "读取完成, 耗时 ";
   PutMillis(s, start, end);
@@ -44,7 +44,7 @@ void EnterOne(Session& s) {
   }
   std::array<std::string_view, 7> texts;
   std::copy(answers.begin(), answers.end(), texts.begin());
-  s.dev.push_back(MakeDevice(texts));
+  s.dev.emplace_back(texts);
 }
 
 }  // namespace

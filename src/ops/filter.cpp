@@ -26,9 +26,9 @@ struct FilterKind {
 };
 
 const FilterKind kKinds[] = {
-    {"请输入筛选范围(例:666 2333):", &device::quantity, CmpStr},
-    {"请输入筛选范围(例:2042.1.1 2077.12.31):", &device::time, CmpTme},
-    {"请输入筛选范围(例:6666 23333):", &device::price, CmpStr},
+    {"请输入筛选范围(例:666 2333):", kQuantity, CmpStr},
+    {"请输入筛选范围(例:2042.1.1 2077.12.31):", kTime, CmpTme},
+    {"请输入筛选范围(例:6666 23333):", kPrice, CmpStr},
 };
 
 }  // namespace
@@ -42,7 +42,7 @@ void FilterDev(Session& s) {
   const std::string hi = ReadAnswer(s);
   const int64_t start = s.env.NowMillis();
   Selection selected = SelectRecords(s.dev, [&](const device& d) {
-    return kind.in_range(lo, d.*kind.field, hi);
+    return kind.in_range(lo, d.text(kind.field), hi);
   });
   const int64_t end = s.env.NowMillis();
   if (selected.empty()) {

@@ -1,5 +1,7 @@
 #include "ops/import_format.h"
 
+#include <array>
+
 #include "platform/console_io.h"
 
 namespace {
@@ -28,21 +30,20 @@ class Tokenizer {
 
 }  // namespace
 
-void ParseImportFile(const SharedBytes& content, RecordList& list) {
+void ParseImportFile(std::string_view content, RecordList& list) {
   // Counting the tokens first lets the list grow once: a million records
   // are copied and their memory touched only once.
   size_t tokens = 0;
-  for (Tokenizer t(content.view()); !t.Next().empty();) ++tokens;
+  for (Tokenizer t(content); !t.Next().empty();) ++tokens;
   list.reserve(list.size() + tokens / kTextFields.size());
 
-  Tokenizer next(content.view());
+  Tokenizer next(content);
   for (;;) {
-    device d;
-    for (TextField field : kTextFields) {
-      d.*field = next.Next();
-      if ((d.*field).empty()) return;  // an unfinished record is dropped
+    std::array<std::string_view, 7> texts;
+    for (std::string_view& text : texts) {
+      text = next.Next();
+      if (text.empty()) return;  // an unfinished record is dropped
     }
-    d.bytes = content;
-    list.push_back(std::move(d));
+    list.emplace_back(texts);
   }
 }

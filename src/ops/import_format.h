@@ -5,11 +5,11 @@
 #ifndef DEVMGR_OPS_IMPORT_FORMAT_H_
 #define DEVMGR_OPS_IMPORT_FORMAT_H_
 
+#include <string_view>
+
 #include "record/device.h"
-#include "record/shared_bytes.h"
 
 // Appends the records of import-file `content` to `list`, in file order.
-// The records' texts view into `content`.
-void ParseImportFile(const SharedBytes& content, RecordList& list);
+void ParseImportFile(std::string_view content, RecordList& list);
 
 #endif  // DEVMGR_OPS_IMPORT_FORMAT_H_

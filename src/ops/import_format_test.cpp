@@ -11,7 +11,7 @@ using namespace std::string_literals;
 std::string Numbers(const RecordList& list) {
   std::string s;
   for (const device& d : list) {
-    s.append(d.number).append("|").append(d.price).append(";");
+    s.append(d.number()).append("|").append(d.price()).append(";");
   }
   return s;
 }
@@ -34,34 +34,34 @@ TEST(ImportFormatTest, TakesSevenTokensAtATimeWhateverTheLines) {
   };
   for (const auto& c : cases) {
     RecordList list;
-    ParseImportFile(SharedBytes(c.content), list);
+    ParseImportFile(c.content, list);
     EXPECT_EQ(list.size(), c.records) << c.content;
     EXPECT_EQ(Numbers(list), c.numbers) << c.content;
   }
 }
 
 TEST(ImportFormatTest, FillsTheFieldsInFileOrderAfterExistingRecords) {
-  RecordList list(1);
-  list[0].number = "old";  // a literal outlives the list
-  ParseImportFile(SharedBytes("N 名称 U D 5 2042.1.1 9.9\n"), list);
+  RecordList list = {device({"old", "", "", "", "", "", ""})};
+  ParseImportFile("N 名称 U D 5 2042.1.1 9.9\n", list);
   ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].number(), "old");
   const device& d = list[1];
-  EXPECT_EQ(d.number, "N");
-  EXPECT_EQ(d.name, "名称");
-  EXPECT_EQ(d.user, "U");
-  EXPECT_EQ(d.department, "D");
-  EXPECT_EQ(d.quantity, "5");
-  EXPECT_EQ(d.time, "2042.1.1");
-  EXPECT_EQ(d.price, "9.9");
+  EXPECT_EQ(d.number(), "N");
+  EXPECT_EQ(d.name(), "名称");
+  EXPECT_EQ(d.user(), "U");
+  EXPECT_EQ(d.department(), "D");
+  EXPECT_EQ(d.quantity(), "5");
+  EXPECT_EQ(d.time(), "2042.1.1");
+  EXPECT_EQ(d.price(), "9.9");
 }
 
 TEST(ImportFormatTest, RecordFileReadBackFallsOutOfStep) {
   RecordList list;
-  ParseImportFile(SharedBytes("1 a b c d e f g\n2 h i j k l m n\n"), list);
+  ParseImportFile("1 a b c d e f g\n2 h i j k l m n\n", list);
   ASSERT_EQ(list.size(), 2u);
-  EXPECT_EQ(list[0].number, "1");
-  EXPECT_EQ(list[0].price, "f");
-  EXPECT_EQ(list[1].number, "g");
+  EXPECT_EQ(list[0].number(), "1");
+  EXPECT_EQ(list[0].price(), "f");
+  EXPECT_EQ(list[1].number(), "g");
 }
 
 }  // namespace

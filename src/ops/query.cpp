@@ -21,9 +21,11 @@ constexpr std::string_view kQueryMenu =
 
 bool MatchesKeyword(const device& d, std::string_view keyword,
                     std::optional<int32_t> value) {
-  return (value && d.serial == *value) || d.number == keyword ||
-         d.name == keyword || d.user == keyword || d.department == keyword ||
-         d.quantity == keyword || d.time == keyword || d.price == keyword;
+  if (value && d.serial == *value) return true;
+  for (TextField field : kTextFields) {
+    if (d.text(field) == keyword) return true;
+  }
+  return false;
 }
 
 void QueryDev(Session& s) {
@@ -38,10 +40,10 @@ void QueryDev(Session& s) {
   Selection selected;
   if (choice == "1") {
     selected =
-        SelectRecords(s.dev, [&](const device& d) { return d.name == term; });
+        SelectRecords(s.dev, [&](const device& d) { return d.name() == term; });
   } else if (choice == "2") {
     selected = SelectRecords(
-        s.dev, [&](const device& d) { return d.department == term; });
+        s.dev, [&](const device& d) { return d.department() == term; });
   } else {
     selected = SelectRecords(
         s.dev, [&](const device& d) { return MatchesKeyword(d, term, value); });

@@ -112,7 +112,7 @@ void SortBy(RecordList::iterator first, RecordList::iterator last,
   std::vector<Entry, BigAllocator<Entry>> entries;
   entries.reserve(static_cast<size_t>(last - first));
   for (auto it = first; it != last; ++it) {
-    entries.push_back({Key(*it.*field), it - first});
+    entries.push_back({Key(it->text(field)), it - first});
   }
   if (descending) {
     std::sort(entries.begin(), entries.end(),
@@ -164,13 +164,12 @@ void OfferBrowse(Session& s) {
 void sort(RecordList::iterator first, RecordList::iterator last, int k) {
   if (k < 1 || k > 8) return;
   // Orders 1-4 ascending and 5-8 descending by number, quantity, time, price.
-  static constexpr TextField kKeys[] = {&device::number, &device::quantity,
-                                        &device::time, &device::price};
+  static constexpr TextField kKeys[] = {kNumber, kQuantity, kTime, kPrice};
   const TextField field = kKeys[(k - 1) % 4];
   const bool descending = k > 4;
-  if (field == &device::time) {
+  if (field == kTime) {
     const bool packable = std::all_of(first, last, [](const device& d) {
-      return PackedDateKey::Fits(d.time);
+      return PackedDateKey::Fits(d.time());
     });
     if (packable) {
       SortBy<PackedDateKey>(first, last, field, descending);

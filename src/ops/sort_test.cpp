@@ -22,7 +22,7 @@ RecordList WithField(TextField field, const std::vector<std::string>& values) {
     for (size_t i = 0; i < texts.size(); ++i) {
       if (kTextFields[i] == field) texts[i] = v;
     }
-    list.push_back(MakeDevice(texts));
+    list.emplace_back(texts);
     list.back().serial = ++serial;
   }
   return list;
@@ -30,7 +30,7 @@ RecordList WithField(TextField field, const std::vector<std::string>& values) {
 
 std::vector<std::string> Field(const RecordList& list, TextField field) {
   std::vector<std::string> values;
-  for (const device& d : list) values.emplace_back(d.*field);
+  for (const device& d : list) values.emplace_back(d.text(field));
   return values;
 }
 
@@ -42,20 +42,20 @@ TEST(SortTest, OrdersOfTheExamples) {
     V before;
     V after;
   } cases[] = {
-      {2, &device::quantity, {"10", "9", "09"}, {"9", "09", "10"}},
-      {6, &device::quantity, {"10", "9", "09"}, {"10", "09", "9"}},
-      {4, &device::price, {"99.5", "5", "100"}, {"5", "100", "99.5"}},
-      {8, &device::price, {"99.5", "5", "100"}, {"99.5", "100", "5"}},
+      {2, kQuantity, {"10", "9", "09"}, {"9", "09", "10"}},
+      {6, kQuantity, {"10", "9", "09"}, {"10", "09", "9"}},
+      {4, kPrice, {"99.5", "5", "100"}, {"5", "100", "99.5"}},
+      {8, kPrice, {"99.5", "5", "100"}, {"99.5", "100", "5"}},
       {3,
-       &device::time,
+       kTime,
        {"2042.12.1", "2042.2.1", "2041.12.31"},
        {"2041.12.31", "2042.2.1", "2042.12.1"}},
       {7,
-       &device::time,
+       kTime,
        {"2042.12.1", "2042.2.1", "2041.12.31"},
        {"2042.12.1", "2042.2.1", "2041.12.31"}},
-      {1, &device::number, {"A10", "A9", "B1"}, {"A9", "B1", "A10"}},
-      {5, &device::number, {"A10", "A9", "B1"}, {"A10", "B1", "A9"}},
+      {1, kNumber, {"A10", "A9", "B1"}, {"A9", "B1", "A10"}},
+      {5, kNumber, {"A10", "A9", "B1"}, {"A10", "B1", "A9"}},
   };
   for (const auto& c : cases) {
     RecordList list = WithField(c.field, c.before);
@@ -66,10 +66,9 @@ TEST(SortTest, OrdersOfTheExamples) {
 
 TEST(SortTest, OtherOrderNumbersLeaveTheRangeAlone) {
   for (int k : {0, 9, -1}) {
-    RecordList list = WithField(&device::number, {"3", "1", "2"});
+    RecordList list = WithField(kNumber, {"3", "1", "2"});
     sort(list.begin(), list.end(), k);
-    EXPECT_EQ(Field(list, &device::number),
-              (std::vector<std::string>{"3", "1", "2"}));
+    EXPECT_EQ(Field(list, kNumber), (std::vector<std::string>{"3", "1", "2"}));
   }
 }
 
@@ -111,17 +110,17 @@ void ExpectEveryOrderSortsRandomRecords(Dates dates) {
     std::string quantity = RandomText(rng, false, dates);
     std::string time = RandomText(rng, true, dates);
     std::string price = RandomText(rng, false, dates);
-    list.push_back(MakeDevice({number, "", "", "", quantity, time, price}));
+    list.push_back(device({number, "", "", "", quantity, time, price}));
     list.back().serial = i;
   }
   struct Order {
     TextField field;
     bool (*before)(std::string_view, std::string_view);
   };
-  const Order orders[] = {{&device::number, CmpStr},
-                          {&device::quantity, CmpStr},
-                          {&device::time, CmpTme},
-                          {&device::price, CmpStr}};
+  const Order orders[] = {{kNumber, CmpStr},
+                          {kQuantity, CmpStr},
+                          {kTime, CmpTme},
+                          {kPrice, CmpStr}};
   for (int k = 1; k <= 8; ++k) {
     const Order& o = orders[(k - 1) % 4];
     const bool descending = k > 4;
@@ -134,8 +133,8 @@ void ExpectEveryOrderSortsRandomRecords(Dates dates) {
       ASSERT_EQ(serials[i], static_cast<int32_t>(i)) << k;
     }
     for (size_t i = 1; i < sorted.size(); ++i) {
-      std::string_view prev = sorted[i - 1].*o.field;
-      std::string_view cur = sorted[i].*o.field;
+      std::string_view prev = sorted[i - 1].text(o.field);
+      std::string_view cur = sorted[i].text(o.field);
       ASSERT_FALSE(descending ? o.before(prev, cur) : o.before(cur, prev))
           << "order " << k << " at " << i;
     }

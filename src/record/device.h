@@ -1,41 +1,83 @@
 // The device record: a storage serial and seven text fields, held by value
 // everywhere, and `obj`, the fixed table of the fields' labels used by the
 // display line and the prompts of single entry.
+//
+// A record keeps its texts inside itself when together they fit in
+// kInlineBytes, as nearly all real records do: a list is then one block of
+// memory, and reading it in any order (after a sort, say) reads it
+// front to back. Longer texts go to a block of their own that copies of
+// the record share; texts never change after a record is made, so the
+// sharing cannot be seen and a record still behaves as a plain value.
 #ifndef DEVMGR_RECORD_DEVICE_H_
 #define DEVMGR_RECORD_DEVICE_H_
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
 #include "platform/big_allocator.h"
-#include "record/shared_bytes.h"
 
-struct device {
+// The seven text fields, in field order.
+enum TextField : uint8_t {
+  kNumber,
+  kName,
+  kUser,
+  kDepartment,
+  kQuantity,
+  kTime,
+  kPrice
+};
+inline constexpr std::array<TextField, 7> kTextFields = {
+    kNumber, kName, kUser, kDepartment, kQuantity, kTime, kPrice};
+
+class device {
+ public:
+  // Texts this long in all fit inside the record.
+  static constexpr size_t kInlineBytes = 109;
+
+  device() = default;
+  // A record with serial 0 holding copies of the seven texts, in field
+  // order.
+  explicit device(const std::array<std::string_view, 7>& texts);
+  device(const device& other) noexcept;
+  device(device&& other) noexcept;
+  device& operator=(const device& other) noexcept;
+  device& operator=(device&& other) noexcept;
+  ~device();
+
+  std::string_view text(TextField field) const {
+    if (long_ != nullptr) return LongText(field);
+    const size_t begin = field == kNumber ? 0 : inline_ends_[field - 1];
+    return {inline_bytes_.data() + begin, inline_ends_[field] - begin};
+  }
+  std::string_view number() const { return text(kNumber); }
+  std::string_view name() const { return text(kName); }
+  std::string_view user() const { return text(kUser); }
+  std::string_view department() const { return text(kDepartment); }
+  std::string_view quantity() const { return text(kQuantity); }
+  std::string_view time() const { return text(kTime); }
+  std::string_view price() const { return text(kPrice); }
+
   // The record's 1-based position in the list, given by the last save;
   // 0 until a save numbers a new record.
   int32_t serial = 0;
-  // The texts view into `bytes` (or into static storage).
-  std::string_view number;
-  std::string_view name;
-  std::string_view user;
-  std::string_view department;
-  std::string_view quantity;
-  std::string_view time;
-  std::string_view price;
-  SharedBytes bytes;
+
+ private:
+  struct LongTexts;
+
+  std::string_view LongText(TextField field) const;
+  void Release();
+
+  // The end of each text within the inline bytes, when they are used.
+  std::array<uint8_t, 7> inline_ends_{};
+  std::array<char, kInlineBytes> inline_bytes_{};
+  // The texts, when they do not fit inline; shared by copies.
+  LongTexts* long_ = nullptr;
 };
 
-// The seven text fields in field order: number, name, user, department,
-// quantity, time, price.
-using TextField = std::string_view device::*;
-inline constexpr std::array<TextField, 7> kTextFields = {
-    &device::number,   &device::name, &device::user, &device::department,
-    &device::quantity, &device::time, &device::price};
-
-// A record with serial 0 holding copies of the seven texts, in field order.
-device MakeDevice(const std::array<std::string_view, 7>& texts);
+static_assert(sizeof(device) == 128, "two cache lines a record");
 
 // A list of records in display order: the record list, a history snapshot
 // or a query or filter result.

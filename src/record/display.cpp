@@ -6,10 +6,10 @@
 #include "session.h"
 
 void PutDev(std::ostream& out, const device& d) {
-  out << obj[0] << ':' << d.serial << ' ' << obj[1] << ':' << d.number << ' '
-      << obj[2] << ':' << d.name << ' ' << obj[3] << ':' << d.user << ' '
-      << obj[4] << ':' << d.department << ' ' << obj[5] << ':' << d.quantity
-      << ' ' << obj[6] << ':' << d.time << ' ' << obj[7] << ':' << d.price
+  out << obj[0] << ':' << d.serial << ' ' << obj[1] << ':' << d.number() << ' '
+      << obj[2] << ':' << d.name() << ' ' << obj[3] << ':' << d.user() << ' '
+      << obj[4] << ':' << d.department() << ' ' << obj[5] << ':' << d.quantity()
+      << ' ' << obj[6] << ':' << d.time() << ' ' << obj[7] << ':' << d.price()
       << '\n'
       << std::flush;
 }

@@ -8,7 +8,7 @@ namespace {
 
 TEST(PutDevTest, PrintsEightLabelledFieldsOnOneLine) {
   device d =
-      MakeDevice({"A01", "电脑", "张三", "财务部", "10", "2042.1.1", "99.5"});
+      device({"A01", "电脑", "张三", "财务部", "10", "2042.1.1", "99.5"});
   d.serial = -12;
   std::ostringstream out;
   PutDev(out, d);
@@ -18,7 +18,7 @@ TEST(PutDevTest, PrintsEightLabelledFieldsOnOneLine) {
 }
 
 TEST(PutDevTest, PrintsValuesByteForByte) {
-  device d = MakeDevice(
+  device d = device(
       {std::string_view("a\0b", 3), "\xff\x81", "u", "d", "q", "t", "p"});
   d.serial = 3;
   std::ostringstream out;

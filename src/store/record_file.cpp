@@ -11,7 +11,7 @@ Bytes FormatRecordFile(const RecordList& list) {
   size_t size = 0;
   for (const device& d : list) {
     size += 20;  // the serial, blanks and line break
-    for (TextField field : kTextFields) size += (d.*field).size();
+    for (TextField field : kTextFields) size += d.text(field).size();
   }
   Bytes text;
   text.reserve(size);
@@ -21,7 +21,7 @@ Bytes FormatRecordFile(const RecordList& list) {
     text.append(digits, end);
     for (TextField field : kTextFields) {
       text += ' ';
-      text += d.*field;
+      text += d.text(field);
     }
     text += '\n';
   }

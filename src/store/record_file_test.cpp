@@ -6,8 +6,8 @@ namespace {
 
 TEST(RecordFileTest, OneLinePerRecordEightFieldsSingleBlanks) {
   RecordList list = {
-      MakeDevice({"A1", "电脑", "张三", "财务部", "10", "2042.1.1", "99.5"}),
-      MakeDevice({"B2", "n", "u", "d", "q", "t", "p"}),
+      device({"A1", "电脑", "张三", "财务部", "10", "2042.1.1", "99.5"}),
+      device({"B2", "n", "u", "d", "q", "t", "p"}),
   };
   list[0].serial = 4;
   list[1].serial = 7;

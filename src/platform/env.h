@@ -14,6 +14,15 @@
 
 #include "platform/big_allocator.h"
 
+// The content of a file to be written, handed over a piece at a time so
+// that a large file need never be held in memory whole.
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  // The next piece, valid until the next call; empty once all is given.
+  virtual std::string_view Next() = 0;
+};
+
 class Env {
  public:
   virtual ~Env() = default;
@@ -33,11 +42,10 @@ class Env {
   // opened, is a directory, or a read fails part-way.
   virtual bool ReadFile(const std::string& name, Bytes* content) = 0;
 
-  // Replaces the named file with `content`, written as text (each "\n"
-  // becomes the platform's line break), all or nothing: on false the file
-  // is as it was before the call.
-  virtual bool ReplaceFile(const std::string& name,
-                           std::string_view content) = 0;
+  // Replaces the named file with all of `content`, written as text (each
+  // "\n" becomes the platform's line break), all or nothing: on false the
+  // file is as it was before the call.
+  virtual bool ReplaceFile(const std::string& name, ByteSource& content) = 0;
 
   // Ends the program with `status`, flushing the console first.
   [[noreturn]] virtual void Exit(int status) = 0;

@@ -35,12 +35,15 @@ bool TargetIsWritable(const std::string& name) {
   return FilePtr(std::fopen(name.c_str(), "ab")) != nullptr;
 }
 
-// Writes `content` in text mode and checks the writes, the flush and the
-// close. Text mode turns each "\n" into the platform's line break.
-bool WriteWhole(const std::string& name, std::string_view content) {
+// Writes all of `content` in text mode and checks the writes, the flush and
+// the close. Text mode turns each "\n" into the platform's line break.
+bool WriteWhole(const std::string& name, ByteSource& content) {
   std::FILE* f = std::fopen(name.c_str(), "w");
   if (f == nullptr) return false;
-  bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
+  bool ok = true;
+  for (std::string_view piece; ok && !(piece = content.Next()).empty();) {
+    ok = std::fwrite(piece.data(), 1, piece.size(), f) == piece.size();
+  }
   ok = std::fflush(f) == 0 && ok;
   ok = std::fclose(f) == 0 && ok;
   return ok;
@@ -92,7 +95,7 @@ bool RealEnv::ReadFile(const std::string& name, Bytes* content) {
   return std::ferror(f.get()) == 0;
 }
 
-bool RealEnv::ReplaceFile(const std::string& name, std::string_view content) {
+bool RealEnv::ReplaceFile(const std::string& name, ByteSource& content) {
   if (!TargetIsWritable(name)) return false;
   // The new content goes to a file beside the target first and replaces it
   // only once complete, so a crash or a full disk never leaves half a file.

@@ -15,7 +15,7 @@ class RealEnv : public Env {
   int64_t NowMillis() override;
   void PauseOneSecond() override;
   bool ReadFile(const std::string& name, Bytes* content) override;
-  bool ReplaceFile(const std::string& name, std::string_view content) override;
+  bool ReplaceFile(const std::string& name, ByteSource& content) override;
   [[noreturn]] void Exit(int status) override;
 };
 

@@ -19,10 +19,14 @@ bool TestEnv::ReadFile(const std::string& name, Bytes* content) {
   return true;
 }
 
-bool TestEnv::ReplaceFile(const std::string& name, std::string_view content) {
+bool TestEnv::ReplaceFile(const std::string& name, ByteSource& content) {
   if (directories_.count(name) != 0 || replacements_left_ == 0) return false;
   if (replacements_left_ > 0) --replacements_left_;
-  files_[name] = std::string(content);
+  std::string whole;
+  for (std::string_view piece; !(piece = content.Next()).empty();) {
+    whole += piece;
+  }
+  files_[name] = std::move(whole);
   return true;
 }
 

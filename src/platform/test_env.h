@@ -28,7 +28,7 @@ class TestEnv : public Env {
   int64_t NowMillis() override;
   void PauseOneSecond() override;
   bool ReadFile(const std::string& name, Bytes* content) override;
-  bool ReplaceFile(const std::string& name, std::string_view content) override;
+  bool ReplaceFile(const std::string& name, ByteSource& content) override;
   [[noreturn]] void Exit(int status) override;
 
   // Everything written to the console so far.

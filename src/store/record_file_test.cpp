@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 TEST(RecordFileTest, OneLinePerRecordEightFieldsSingleBlanks) {
@@ -30,6 +32,34 @@ TEST(RecordFileTest, NumberingReplacesEverySerialByItsPosition) {
 
 TEST(RecordFileTest, EmptyListIsAnEmptyFile) {
   EXPECT_EQ(FormatRecordFile({}), "");
+  RecordList empty;
+  EXPECT_EQ(RecordFileSource(empty).Next(), "");
+}
+
+// The file is handed over in pieces; together they must be the whole file,
+// in order, with no line lost or doubled at a piece's edge, also around a
+// record larger than a piece.
+TEST(RecordFileTest, PiecesMakeUpTheWholeFile) {
+  RecordList list;
+  std::string expected;
+  for (int i = 0; i < 30000; ++i) {
+    const std::string number = "N" + std::to_string(i);
+    const std::string price(i == 15000 ? size_t{1} << 20 : size_t(i % 9), '7');
+    list.push_back(device({number, "名称", "u", "d", "1", "2042.1.1", price}));
+    expected += std::to_string(i + 1) + " " + number + " 名称 u d 1 2042.1.1 " +
+                price + "\n";
+  }
+  NumberRecords(list);
+  RecordFileSource source(list);
+  std::string whole;
+  int pieces = 0;
+  for (std::string_view piece; !(piece = source.Next()).empty(); ++pieces) {
+    whole += piece;
+  }
+  EXPECT_GT(pieces, 2);
+  EXPECT_EQ(whole.size(), expected.size());
+  EXPECT_TRUE(whole == expected);
+  EXPECT_EQ(source.Next(), "");
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ void SaveDev(Session& s, const std::string& file_name, RecordList list,
     s.backup.push_back(list);
   }
   NumberRecords(list);
-  if (!s.env.ReplaceFile(file_name, FormatRecordFile(list))) {
+  RecordFileSource content(list);
+  if (!s.env.ReplaceFile(file_name, content)) {
     s.out() << "写入文件打开失败！\n";
     s.env.Exit(1);
   }

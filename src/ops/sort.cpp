@@ -121,24 +121,14 @@ void SortBy(RecordList::iterator first, RecordList::iterator last,
     std::sort(entries.begin(), entries.end(),
               [](const Entry& a, const Entry& b) { return a.key < b.key; });
   }
-  // Place the records by following the permutation's cycles, so no second
-  // list is needed: entry i names the record that belongs at i, and is set
-  // to i once that place is filled.
-  Entry* const entry = entries.data();
-  const std::ptrdiff_t count = last - first;
-  for (std::ptrdiff_t i = 0; i < count; ++i) {
-    if (entry[i].position == i) continue;
-    device held = std::move(first[i]);
-    std::ptrdiff_t hole = i;
-    while (entry[hole].position != i) {
-      const std::ptrdiff_t source = entry[hole].position;
-      first[hole] = std::move(first[source]);
-      entry[hole].position = hole;
-      hole = source;
-    }
-    first[hole] = std::move(held);
-    entry[hole].position = hole;
-  }
+  // Gather the records in their new order, then put them back in place.
+  // Reading in sorted order lets the processor fetch many records at once;
+  // following the permutation's cycles in place would wait for each in
+  // turn. Copying rather than moving out leaves the sources unwritten.
+  RecordList sorted;
+  sorted.reserve(entries.size());
+  for (const Entry& e : entries) sorted.push_back(first[e.position]);
+  std::move(sorted.begin(), sorted.end(), first);
 }
 
 // Asks whether to browse the sorted list; one character is read at a time

@@ -1,12 +1,14 @@
 // Micro benchmarks of the hot pieces: the two comparisons, the eight sort
-// orders and the import tokenizer, on generated records.
+// orders, the filter scans and the import tokenizer, on generated records.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "ops/import_format.h"
+#include "ops/result_menu.h"
 #include "ops/sort.h"
 #include "record/compare.h"
+#include "record/range.h"
 #include "record_generator.h"
 
 namespace {
@@ -49,6 +51,38 @@ void BM_Sort(benchmark::State& state) {
 }
 BENCHMARK(BM_Sort)
     ->ArgsProduct({{1, 2, 3, 4, 5, 6, 7, 8}, {1000, 10000, 100000, 1000000}})
+    ->Unit(benchmark::kMillisecond);
+
+// One filter scan over a list sorted by price, as after the whole-program
+// benchmark's sorts: quantity, time or price in the ranges it uses.
+void BM_Filter(benchmark::State& state) {
+  RecordList list = Records(state.range(1));
+  sort(list.begin(), list.end(), 8);
+  const NumericRange quantities("100", "2000");
+  const DateRange times("2000.1.1", "2030.12.31");
+  const NumericRange prices("1000", "50000");
+  for (auto _ : state) {
+    Selection selected;
+    switch (state.range(0)) {
+      case 1:
+        selected = SelectRecords(list, [&](const device& d) {
+          return quantities.Contains(d.quantity());
+        });
+        break;
+      case 2:
+        selected = SelectRecords(
+            list, [&](const device& d) { return times.Contains(d.time()); });
+        break;
+      default:
+        selected = SelectRecords(
+            list, [&](const device& d) { return prices.Contains(d.price()); });
+    }
+    benchmark::DoNotOptimize(selected.data());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(1));
+}
+BENCHMARK(BM_Filter)
+    ->ArgsProduct({{1, 2, 3}, {1000, 10000, 100000, 1000000}})
     ->Unit(benchmark::kMillisecond);
 
 void BM_ParseImportFile(benchmark::State& state) {

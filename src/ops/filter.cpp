@@ -4,7 +4,7 @@
 
 #include "ops/result_menu.h"
 #include "prompt.h"
-#include "record/compare.h"
+#include "record/range.h"
 #include "session.h"
 
 namespace {
@@ -17,19 +17,24 @@ constexpr std::string_view kFilterMenu =
     "*  3-按价格筛选    *\n"
     "*******************\n";
 
-using InRange = bool (*)(std::string_view, std::string_view, std::string_view);
-
 struct FilterKind {
   std::string_view prompt;
   TextField field;
-  InRange in_range;
 };
 
 const FilterKind kKinds[] = {
-    {"请输入筛选范围(例:666 2333):", kQuantity, CmpStr},
-    {"请输入筛选范围(例:2042.1.1 2077.12.31):", kTime, CmpTme},
-    {"请输入筛选范围(例:6666 23333):", kPrice, CmpStr},
+    {"请输入筛选范围(例:666 2333):", kQuantity},
+    {"请输入筛选范围(例:2042.1.1 2077.12.31):", kTime},
+    {"请输入筛选范围(例:6666 23333):", kPrice},
 };
+
+// The records whose `field` lies in `range` (a NumericRange or DateRange).
+template <typename Range>
+Selection SelectInRange(const RecordList& list, TextField field,
+                        const Range& range) {
+  return SelectRecords(
+      list, [&](const device& d) { return range.Contains(d.text(field)); });
+}
 
 }  // namespace
 
@@ -41,9 +46,11 @@ void FilterDev(Session& s) {
   const std::string lo = ReadAnswer(s);
   const std::string hi = ReadAnswer(s);
   const int64_t start = s.env.NowMillis();
-  Selection selected = SelectRecords(s.dev, [&](const device& d) {
-    return kind.in_range(lo, d.text(kind.field), hi);
-  });
+  // Time is compared in the date order, quantity and price as numbers.
+  Selection selected =
+      kind.field == kTime
+          ? SelectInRange(s.dev, kind.field, DateRange(lo, hi))
+          : SelectInRange(s.dev, kind.field, NumericRange(lo, hi));
   const int64_t end = s.env.NowMillis();
   if (selected.empty()) {
     s.out() << "无法筛选到此设备.\n";

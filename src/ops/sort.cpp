@@ -8,6 +8,7 @@
 #include "prompt.h"
 #include "record/compare.h"
 #include "record/display.h"
+#include "record/packed_date.h"
 #include "session.h"
 #include "store/save.h"
 
@@ -69,34 +70,6 @@ struct DateKey {
     return day < other.day;
   }
   NumericKey year, month, day;
-};
-
-// The usual date, with a year of at most four bytes and a month and a day
-// of at most two, packed into two integers that order as DateKey does:
-// each part becomes its length followed by its bytes, zero-padded.
-struct PackedDateKey {
-  explicit PackedDateKey(std::string_view t) {
-    const DateParts parts = SplitDate(t);
-    high = Pack(parts.year, 4);
-    low = Pack(parts.month, 2) << 24 | Pack(parts.day, 2);
-  }
-  static bool Fits(std::string_view t) {
-    const DateParts parts = SplitDate(t);
-    return parts.month.size() <= 2 && parts.day.size() <= 2;
-  }
-  static uint64_t Pack(std::string_view part, size_t width) {
-    uint64_t code = part.size();
-    for (size_t i = 0; i < width; ++i) {
-      code = code << 8 |
-             (i < part.size() ? static_cast<unsigned char>(part[i]) : 0u);
-    }
-    return code;
-  }
-  bool operator<(const PackedDateKey& other) const {
-    return high != other.high ? high < other.high : low < other.low;
-  }
-  uint64_t high = 0;
-  uint64_t low = 0;
 };
 
 // Sorts [first, last) by `field` with keys of type Key: the keys are

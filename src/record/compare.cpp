@@ -49,15 +49,19 @@ bool CmpStr(std::string_view lo, std::string_view x, std::string_view hi) {
   });
 }
 
+bool DateBefore(const DateParts& a, const DateParts& b) {
+  if (a.year != b.year) return CmpStr(a.year, b.year);
+  if (a.month != b.month) return CmpStr(a.month, b.month);
+  return CmpStr(a.day, b.day);
+}
+
 bool CmpTme(std::string_view a, std::string_view b) {
-  // Texts whose first four bytes differ are ordered by those alone.
+  // Texts whose first four bytes differ are ordered by those alone, without
+  // splitting the rest.
   std::string_view year_a = a.substr(0, 4);
   std::string_view year_b = b.substr(0, 4);
   if (year_a != year_b) return CmpStr(year_a, year_b);
-  DateParts pa = SplitDate(a);
-  DateParts pb = SplitDate(b);
-  if (pa.month != pb.month) return CmpStr(pa.month, pb.month);
-  return CmpStr(pa.day, pb.day);
+  return DateBefore(SplitDate(a), SplitDate(b));
 }
 
 bool CmpTme(std::string_view lo, std::string_view x, std::string_view hi) {

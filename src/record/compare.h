@@ -27,7 +27,8 @@ bool CmpStr(std::string_view a, std::string_view b);
 // order. Reversed bounds pass only values equal to one of them.
 bool CmpStr(std::string_view lo, std::string_view x, std::string_view hi);
 
-// A date text split into year, month and day by the rule above.
+// A date text split into year, month and day by the rule above; the parts
+// view into the text.
 struct DateParts {
   std::string_view year, month, day;
 };
@@ -39,5 +40,9 @@ bool CmpTme(std::string_view a, std::string_view b);
 // The date range test: `x` equals a bound as text, or lo < x < hi in the
 // date order.
 bool CmpTme(std::string_view lo, std::string_view x, std::string_view hi);
+
+// True when date parts `a` come strictly before `b`: year, then month, then
+// day, each in the numeric-text order.
+bool DateBefore(const DateParts& a, const DateParts& b);
 
 #endif  // DEVMGR_RECORD_COMPARE_H_

@@ -129,9 +129,12 @@ def program_figures(output, arrivals, wall, usage):
     return figures
 
 
-def best_of(runs, command, cwd, env):
+def best_of(runs, command, cwd, env, before_each=None):
     best = None
     for _ in range(runs):
+        if before_each is not None:
+            subprocess.run(before_each.encode(GBK), cwd=cwd, env=env,
+                           shell=True, check=True)
         start = time.perf_counter()
         subprocess.run(command.encode(GBK), cwd=cwd, env=env, shell=True,
                        check=True, stdout=subprocess.DEVNULL)
@@ -146,21 +149,22 @@ def awk():
 
 def peer_commands():
     """For each operation name: (label, command to time, command that
-    prepares its input first or None). All run in the data folder."""
+    prepares its input first or None, command run before each timing or
+    None). All run in the data folder."""
     a = awk()
     eq = lambda field, value: f"{a} '${field} == \"{value}\"' data.txt"
     any_field = " || ".join(f"${i} == k" for i in range(1, 8))
     q_lo, q_hi = QUANTITY_RANGE
     t_lo, t_hi = TIME_RANGE
     p_lo, p_hi = PRICE_RANGE
-    peers = {"import (read)": ("wc -w", "wc -w data.txt", None)}
+    peers = {"import (read)": ("wc -w", "wc -w data.txt", None, None)}
     for k, (field, descending) in SORT_KEYS.items():
         key = SORT_NAMES[(k - 1) % 4 + 1]
         direction = "desc" if descending else "asc"
         flag = " -r" if descending else ""
         peers[f"sort {k} ({key} {direction})"] = (
             f"sort -k{field},{field}{flag}",
-            f"sort -t ' ' -k{field},{field}{flag} data.txt", None)
+            f"sort -t ' ' -k{field},{field}{flag} data.txt", None, None)
     searches = {
         "query by name": ("awk $2 ==", eq(2, NAME)),
         "query by department": ("awk $4 ==", eq(4, DEPARTMENT)),
@@ -178,18 +182,22 @@ def peer_commands():
     writer = lambda source: f"{a} '{{print NR, $0}}' {source} > written.txt"
     label = "awk '{print NR, $0}' > file"
     for name, (search_label, command) in searches.items():
-        peers[name] = (search_label, command, None)
+        peers[name] = (search_label, command, None, None)
         file = "found.txt"
         save = name + (": save query.out" if name.startswith("query")
                        else ": save filter.out")
-        peers[save] = (label, writer(file), f"{command} > {file}")
+        peers[save] = (label, writer(file), f"{command} > {file}", None)
     for name in operation_names():
         if "save dev.out" in name:
-            source = "/dev/null" if name.startswith("delete all") else "data.txt"
-            peers[name] = (label, writer(source), None)
+            peers[name] = (label, writer("data.txt"), None, None)
+    # Delete all replaces the whole list's file with an empty one: the awk
+    # writer too starts each time from a file of the whole list, as the
+    # other writers do from their second run on.
+    peers["delete all: save dev.out"] = (
+        label, writer("/dev/null"), None, writer("data.txt"))
     peers["browse (to a pipe, from outside)"] = (
         "awk '{print NR, $0}' | cat",
-        f"{a} '{{print NR, $0}}' data.txt | cat", None)
+        f"{a} '{{print NR, $0}}' data.txt | cat", None, None)
     return peers
 
 
@@ -222,13 +230,15 @@ def measure(n, build, runs):
                 program[name] = min(value, program.get(name, value))
         env = dict(os.environ, LC_ALL="C")
         peers, cache = {}, {}
-        for name, (label, command, prepare) in peer_commands().items():
+        for name, (label, command, prepare, before_each) in (
+                peer_commands().items()):
             if prepare is not None:
                 subprocess.run(prepare.encode(GBK), cwd=folder, env=env,
                                shell=True, check=True)
                 cache.pop(command, None)
             if command not in cache:
-                cache[command] = best_of(runs, command, folder, env)
+                cache[command] = best_of(runs, command, folder, env,
+                                         before_each)
             peers[name] = (label, cache[command])
         return program, peers
     finally:

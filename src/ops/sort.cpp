@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/prefetch.h"
 #include "prompt.h"
 #include "record/compare.h"
 #include "record/display.h"
@@ -72,6 +73,41 @@ struct DateKey {
   NumericKey year, month, day;
 };
 
+// Moves the records into their sorted order in place: from[i] names the
+// record that belongs at position i. Each cycle of the permutation is
+// followed hole by hole, and is set to i once that place is filled. Each
+// step would wait for its record to come from memory, so the records a few
+// steps further along the cycle are asked for early.
+void PlaceInOrder(
+    RecordList::iterator first,
+    std::vector<std::ptrdiff_t, BigAllocator<std::ptrdiff_t>>& from) {
+  constexpr int kAhead = 16;
+  const std::ptrdiff_t count = static_cast<std::ptrdiff_t>(from.size());
+  std::ptrdiff_t* const next = from.data();
+  for (std::ptrdiff_t i = 0; i < count; ++i) {
+    if (next[i] == i) continue;
+    std::ptrdiff_t ahead = i;
+    for (int d = 0; d < kAhead && next[ahead] != i; ++d) {
+      ahead = next[ahead];
+      PrefetchForRead(&first[ahead], sizeof(device));
+    }
+    device held = std::move(first[i]);
+    std::ptrdiff_t hole = i;
+    while (next[hole] != i) {
+      if (next[ahead] != i) {
+        ahead = next[ahead];
+        PrefetchForRead(&first[ahead], sizeof(device));
+      }
+      const std::ptrdiff_t source = next[hole];
+      first[hole] = std::move(first[source]);
+      next[hole] = hole;
+      hole = source;
+    }
+    first[hole] = std::move(held);
+    next[hole] = hole;
+  }
+}
+
 // Sorts [first, last) by `field` with keys of type Key: the keys are
 // prepared once and sorted with the records' positions, and only then are
 // the records moved into their new order.
@@ -94,14 +130,11 @@ void SortBy(RecordList::iterator first, RecordList::iterator last,
     std::sort(entries.begin(), entries.end(),
               [](const Entry& a, const Entry& b) { return a.key < b.key; });
   }
-  // Gather the records in their new order, then put them back in place.
-  // Reading in sorted order lets the processor fetch many records at once;
-  // following the permutation's cycles in place would wait for each in
-  // turn. Copying rather than moving out leaves the sources unwritten.
-  RecordList sorted;
-  sorted.reserve(entries.size());
-  for (const Entry& e : entries) sorted.push_back(first[e.position]);
-  std::move(sorted.begin(), sorted.end(), first);
+  std::vector<std::ptrdiff_t, BigAllocator<std::ptrdiff_t>> from;
+  from.reserve(entries.size());
+  for (const Entry& e : entries) from.push_back(e.position);
+  entries = {};  // the keys are done with; free them before the moves
+  PlaceInOrder(first, from);
 }
 
 // Asks whether to browse the sorted list; one character is read at a time

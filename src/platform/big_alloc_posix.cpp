@@ -17,11 +17,13 @@ constexpr std::size_t kPage = std::size_t{2} << 20;  // a huge page
 // of each sort, come back at much the same size again and again.
 class BlockCache {
  public:
-  // A cached block of at least `size` bytes and not much more, or nullptr.
+  // The smallest cached block of at least `size` bytes and at most twice
+  // that, or nullptr. A block already touched is worth more than the memory
+  // it wastes while in use.
   void* Take(std::size_t size, std::size_t* real_size) {
     Block* best = nullptr;
     for (Block& b : blocks_) {
-      if (b.start != nullptr && b.size >= size && b.size <= size + size / 4 &&
+      if (b.start != nullptr && b.size >= size && b.size <= 2 * size &&
           (best == nullptr || b.size < best->size)) {
         best = &b;
       }

@@ -20,7 +20,7 @@ struct device::LongTexts {
 
 device::device(const std::array<std::string_view, 7>& texts) {
   size_t total = 0;
-  for (std::string_view text : texts) total += text.size();
+  for (std::string_view t : texts) total += t.size();
   if (total <= kInlineBytes) {
     size_t end = 0;
     for (size_t i = 0; i < texts.size(); ++i) {

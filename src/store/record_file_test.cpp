@@ -46,8 +46,8 @@ TEST(RecordFileTest, PiecesMakeUpTheWholeFile) {
     const std::string number = "N" + std::to_string(i);
     const std::string price(i == 15000 ? size_t{1} << 20 : size_t(i % 9), '7');
     list.push_back(device({number, "名称", "u", "d", "1", "2042.1.1", price}));
-    expected += std::to_string(i + 1) + " " + number + " 名称 u d 1 2042.1.1 " +
-                price + "\n";
+    expected.append(std::to_string(i + 1)).append(" ").append(number);
+    expected.append(" 名称 u d 1 2042.1.1 ").append(price).append("\n");
   }
   NumberRecords(list);
   RecordFileSource source(list);

@@ -179,22 +179,31 @@ def peer_commands():
             "awk range $7", f"{a} '$7 >= {p_lo} && $7 <= {p_hi}' data.txt"),
     }
     # A save is compared with awk writing a record file of the same records.
+    # The program's save replaces what its file held before (nothing, the
+    # previous result of the same kind, or the whole list), and removing
+    # the old file costs time too; so before each timing the awk writer's
+    # file is set to what the program's file held.
     writer = lambda source: f"{a} '{{print NR, $0}}' {source} > written.txt"
     label = "awk '{print NR, $0}' > file"
+    no_file = "rm -f written.txt"
+    previous = {}  # output file: the found-records file of its last search
     for name, (search_label, command) in searches.items():
         peers[name] = (search_label, command, None, None)
-        file = "found.txt"
-        save = name + (": save query.out" if name.startswith("query")
-                       else ": save filter.out")
-        peers[save] = (label, writer(file), f"{command} > {file}", None)
+        found = f"found-{name.split()[-1]}.txt"
+        output = "query.out" if name.startswith("query") else "filter.out"
+        before = writer(previous[output]) if output in previous else no_file
+        peers[f"{name}: save {output}"] = (
+            label, writer(found), f"{command} > {found}", before)
+        previous[output] = found
+    whole, empty = writer("data.txt"), ": > written.txt"
     for name in operation_names():
         if "save dev.out" in name:
-            peers[name] = (label, writer("data.txt"), None, None)
-    # Delete all replaces the whole list's file with an empty one: the awk
-    # writer too starts each time from a file of the whole list, as the
-    # other writers do from their second run on.
+            peers[name] = (label, writer("data.txt"), None, whole)
+    peers["import: save dev.out"] = (label, writer("data.txt"), None, no_file)
     peers["delete all: save dev.out"] = (
-        label, writer("/dev/null"), None, writer("data.txt"))
+        label, writer("/dev/null"), None, whole)
+    peers["undo: save dev.out (full)"] = (
+        label, writer("data.txt"), None, empty)
     peers["browse (to a pipe, from outside)"] = (
         "awk '{print NR, $0}' | cat",
         f"{a} '{{print NR, $0}}' data.txt | cat", None, None)
@@ -235,11 +244,10 @@ def measure(n, build, runs):
             if prepare is not None:
                 subprocess.run(prepare.encode(GBK), cwd=folder, env=env,
                                shell=True, check=True)
-                cache.pop(command, None)
-            if command not in cache:
-                cache[command] = best_of(runs, command, folder, env,
-                                         before_each)
-            peers[name] = (label, cache[command])
+            key = (command, before_each)
+            if key not in cache:
+                cache[key] = best_of(runs, command, folder, env, before_each)
+            peers[name] = (label, cache[key])
         return program, peers
     finally:
         shutil.rmtree(folder)

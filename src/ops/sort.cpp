@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "platform/prefetch.h"
@@ -36,6 +37,9 @@ constexpr std::string_view kWrongInput = "非法输入!\n";
 // as CmpStr.
 struct NumericKey {
   static constexpr size_t kPrefix = 16;
+  static std::optional<NumericKey> From(std::string_view t) {
+    return NumericKey(t);
+  }
   explicit NumericKey(std::string_view t) : text(t) {
     unsigned char bytes[kPrefix] = {};
     if (!t.empty()) std::memcpy(bytes, t.data(), std::min(t.size(), kPrefix));
@@ -62,6 +66,7 @@ struct NumericKey {
 // A text prepared for the date order: year, month and day, each a key of
 // the numeric-text order. Same order as CmpTme.
 struct DateKey {
+  static std::optional<DateKey> From(std::string_view t) { return DateKey(t); }
   explicit DateKey(std::string_view t) : DateKey(SplitDate(t)) {}
   explicit DateKey(const DateParts& parts)
       : year(parts.year), month(parts.month), day(parts.day) {}
@@ -110,9 +115,10 @@ void PlaceInOrder(
 
 // Sorts [first, last) by `field` with keys of type Key: the keys are
 // prepared once and sorted with the records' positions, and only then are
-// the records moved into their new order.
+// the records moved into their new order. False, with nothing changed, when
+// some record's text has no key of type Key.
 template <typename Key>
-void SortBy(RecordList::iterator first, RecordList::iterator last,
+bool SortBy(RecordList::iterator first, RecordList::iterator last,
             TextField field, bool descending) {
   struct Entry {
     Key key;
@@ -121,7 +127,9 @@ void SortBy(RecordList::iterator first, RecordList::iterator last,
   std::vector<Entry, BigAllocator<Entry>> entries;
   entries.reserve(static_cast<size_t>(last - first));
   for (auto it = first; it != last; ++it) {
-    entries.push_back({Key(it->text(field)), it - first});
+    const std::optional<Key> key = Key::From(it->text(field));
+    if (!key) return false;
+    entries.push_back({*key, it - first});
   }
   if (descending) {
     std::sort(entries.begin(), entries.end(),
@@ -135,6 +143,7 @@ void SortBy(RecordList::iterator first, RecordList::iterator last,
   for (const Entry& e : entries) from.push_back(e.position);
   entries = {};  // the keys are done with; free them before the moves
   PlaceInOrder(first, from);
+  return true;
 }
 
 // Asks whether to browse the sorted list; one character is read at a time
@@ -164,12 +173,9 @@ void sort(RecordList::iterator first, RecordList::iterator last, int k) {
   const TextField field = kKeys[(k - 1) % 4];
   const bool descending = k > 4;
   if (field == kTime) {
-    const bool packable = std::all_of(first, last, [](const device& d) {
-      return PackedDateKey::Fits(d.time());
-    });
-    if (packable) {
-      SortBy<PackedDateKey>(first, last, field, descending);
-    } else {
+    // Dates of the usual shape sort as packed integers; one of another
+    // shape sends the whole sort to the general date key.
+    if (!SortBy<PackedDateKey>(first, last, field, descending)) {
       SortBy<DateKey>(first, last, field, descending);
     }
   } else {

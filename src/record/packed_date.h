@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "record/compare.h"
@@ -19,6 +20,12 @@ struct PackedDateKey {
     return parts.month.size() <= 2 && parts.day.size() <= 2;
   }
   static bool Fits(std::string_view text) { return Fits(SplitDate(text)); }
+  // The key of `text`, or nothing when it does not fit.
+  static std::optional<PackedDateKey> From(std::string_view text) {
+    const DateParts parts = SplitDate(text);
+    if (!Fits(parts)) return std::nullopt;
+    return PackedDateKey(parts);
+  }
 
   PackedDateKey() = default;
   // The year of `text` alone, packed as in a key; it orders texts whose

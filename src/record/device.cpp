@@ -1,21 +1,41 @@
 #include "record/device.h"
 
 #include <algorithm>
+#include <cstring>
+#include <new>
 #include <utility>
-
-#include "platform/big_allocator.h"
 
 const std::array<std::string_view, 10> obj = {
     "存储序列号", "设备编号", "设备名称", "领用人", "所属部门",
     "数量",       "购买时间", "价格",     "",       "",
 };
 
-// Texts too long to fit inside a record, with the copies' count. The count
-// is not atomic, as the program has one thread.
+// Texts too long to fit inside a record, with the copies' count, in one
+// allocation: the header, then the bytes. The count is not atomic, as the
+// program has one thread.
 struct device::LongTexts {
-  size_t refs = 1;
-  std::array<size_t, 7> ends{};
-  Bytes bytes;
+  size_t refs;
+  std::array<size_t, 7> ends;
+
+  const char* bytes() const { return reinterpret_cast<const char*>(this + 1); }
+  char* bytes() { return reinterpret_cast<char*>(this + 1); }
+
+  static LongTexts* Make(const std::array<std::string_view, 7>& texts,
+                         size_t total) {
+    void* block = ::operator new(sizeof(LongTexts) + total);
+    auto* made = new (block) LongTexts{1, {}};
+    size_t end = 0;
+    for (size_t i = 0; i < texts.size(); ++i) {
+      std::copy(texts[i].begin(), texts[i].end(), made->bytes() + end);
+      end += texts[i].size();
+      made->ends[i] = end;
+    }
+    return made;
+  }
+  static void Free(LongTexts* texts) {
+    texts->~LongTexts();
+    ::operator delete(texts);
+  }
 };
 
 device::device(const std::array<std::string_view, 7>& texts) {
@@ -30,36 +50,41 @@ device::device(const std::array<std::string_view, 7>& texts) {
     }
     return;
   }
-  long_ = new LongTexts;
-  long_->bytes.reserve(total);
-  for (size_t i = 0; i < texts.size(); ++i) {
-    long_->bytes += texts[i];
-    long_->ends[i] = long_->bytes.size();
-  }
+  SetLong(LongTexts::Make(texts, total));
+}
+
+device::LongTexts* device::Long() const {
+  LongTexts* texts = nullptr;
+  std::memcpy(&texts, inline_bytes_.data(), sizeof texts);
+  return texts;
+}
+
+void device::SetLong(LongTexts* texts) {
+  inline_ends_[0] = kLongMark;
+  std::memcpy(inline_bytes_.data(), &texts, sizeof texts);
 }
 
 device::device(const device& other) noexcept
     : serial(other.serial),
       inline_ends_(other.inline_ends_),
-      inline_bytes_(other.inline_bytes_),
-      long_(other.long_) {
-  if (long_ != nullptr) ++long_->refs;
+      inline_bytes_(other.inline_bytes_) {
+  if (IsLong()) ++Long()->refs;
 }
 
 device::device(device&& other) noexcept
     : serial(other.serial),
       inline_ends_(other.inline_ends_),
-      inline_bytes_(other.inline_bytes_),
-      long_(std::exchange(other.long_, nullptr)) {}
+      inline_bytes_(other.inline_bytes_) {
+  if (IsLong()) other.inline_ends_ = {};  // the texts are ours now
+}
 
 device& device::operator=(const device& other) noexcept {
   if (this != &other) {
-    if (other.long_ != nullptr) ++other.long_->refs;
+    if (other.IsLong()) ++other.Long()->refs;
     Release();
     serial = other.serial;
     inline_ends_ = other.inline_ends_;
     inline_bytes_ = other.inline_bytes_;
-    long_ = other.long_;
   }
   return *this;
 }
@@ -70,7 +95,7 @@ device& device::operator=(device&& other) noexcept {
     serial = other.serial;
     inline_ends_ = other.inline_ends_;
     inline_bytes_ = other.inline_bytes_;
-    long_ = std::exchange(other.long_, nullptr);
+    if (IsLong()) other.inline_ends_ = {};
   }
   return *this;
 }
@@ -78,12 +103,14 @@ device& device::operator=(device&& other) noexcept {
 device::~device() { Release(); }
 
 void device::Release() {
-  if (long_ != nullptr && --long_->refs == 0) delete long_;
-  long_ = nullptr;
+  if (!IsLong()) return;
+  LongTexts* texts = Long();
+  if (--texts->refs == 0) LongTexts::Free(texts);
+  inline_ends_ = {};
 }
 
 std::string_view device::LongText(TextField field) const {
-  const size_t begin = field == kNumber ? 0 : long_->ends[field - 1];
-  return std::string_view(long_->bytes)
-      .substr(begin, long_->ends[field] - begin);
+  const LongTexts* texts = Long();
+  const size_t begin = field == kNumber ? 0 : texts->ends[field - 1];
+  return {texts->bytes() + begin, texts->ends[field] - begin};
 }

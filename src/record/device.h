@@ -2,12 +2,12 @@
 // everywhere, and `obj`, the fixed table of the fields' labels used by the
 // display line and the prompts of single entry.
 //
-// A record keeps its texts inside itself when together they fit in
-// kInlineBytes, as nearly all real records do: a list is then one block of
-// memory, and reading it in any order (after a sort, say) reads it
-// front to back. Longer texts go to a block of their own that copies of
-// the record share; texts never change after a record is made, so the
-// sharing cannot be seen and a record still behaves as a plain value.
+// A record is one cache line, and keeps its texts inside itself when
+// together they fit in kInlineBytes, as most records do: a list is then
+// one block of memory, and reading it in any order (after a sort, say)
+// reads it front to back. Longer texts go to a block of their own that
+// copies of the record share; texts never change after a record is made,
+// so the sharing cannot be seen and a record still behaves as a value.
 #ifndef DEVMGR_RECORD_DEVICE_H_
 #define DEVMGR_RECORD_DEVICE_H_
 
@@ -32,10 +32,10 @@ enum TextField : uint8_t {
 inline constexpr std::array<TextField, 7> kTextFields = {
     kNumber, kName, kUser, kDepartment, kQuantity, kTime, kPrice};
 
-class device {
+class alignas(64) device {
  public:
   // Texts this long in all fit inside the record.
-  static constexpr size_t kInlineBytes = 109;
+  static constexpr size_t kInlineBytes = 53;
 
   device() = default;
   // A record with serial 0 holding copies of the seven texts, in field
@@ -48,7 +48,7 @@ class device {
   ~device();
 
   std::string_view text(TextField field) const {
-    if (long_ != nullptr) return LongText(field);
+    if (IsLong()) return LongText(field);
     const size_t begin = field == kNumber ? 0 : inline_ends_[field - 1];
     return {inline_bytes_.data() + begin, inline_ends_[field] - begin};
   }
@@ -67,17 +67,23 @@ class device {
  private:
   struct LongTexts;
 
+  // The first end marks a record whose texts are in a LongTexts; the
+  // pointer to it is then kept among the inline bytes.
+  static constexpr uint8_t kLongMark = 0xff;
+  static_assert(kInlineBytes < kLongMark);
+
+  bool IsLong() const { return inline_ends_[0] == kLongMark; }
+  LongTexts* Long() const;
+  void SetLong(LongTexts* texts);
   std::string_view LongText(TextField field) const;
   void Release();
 
-  // The end of each text within the inline bytes, when they are used.
+  // The end of each text within the inline bytes.
   std::array<uint8_t, 7> inline_ends_{};
   std::array<char, kInlineBytes> inline_bytes_{};
-  // The texts, when they do not fit inline; shared by copies.
-  LongTexts* long_ = nullptr;
 };
 
-static_assert(sizeof(device) == 128, "two cache lines a record");
+static_assert(sizeof(device) == 64, "a record is one cache line");
 
 // A list of records in display order: the record list, a history snapshot
 // or a query or filter result.

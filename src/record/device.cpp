@@ -55,13 +55,13 @@ device::device(const std::array<std::string_view, 7>& texts) {
 
 device::LongTexts* device::Long() const {
   LongTexts* texts = nullptr;
-  std::memcpy(&texts, inline_bytes_.data(), sizeof texts);
+  std::memcpy(&texts, inline_bytes_.data() + kPointerAt, sizeof texts);
   return texts;
 }
 
 void device::SetLong(LongTexts* texts) {
   inline_ends_[0] = kLongMark;
-  std::memcpy(inline_bytes_.data(), &texts, sizeof texts);
+  std::memcpy(inline_bytes_.data() + kPointerAt, &texts, sizeof texts);
 }
 
 device::device(const device& other) noexcept

@@ -68,9 +68,11 @@ class alignas(64) device {
   struct LongTexts;
 
   // The first end marks a record whose texts are in a LongTexts; the
-  // pointer to it is then kept among the inline bytes.
+  // pointer to it is then kept among the inline bytes, at the record's
+  // 16th byte: aligned, as memory checkers look for pointers only there.
   static constexpr uint8_t kLongMark = 0xff;
   static_assert(kInlineBytes < kLongMark);
+  static constexpr size_t kPointerAt = 16 - sizeof(int32_t) - 7;
 
   bool IsLong() const { return inline_ends_[0] == kLongMark; }
   LongTexts* Long() const;

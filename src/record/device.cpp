@@ -54,14 +54,15 @@ device::device(const std::array<std::string_view, 7>& texts) {
 }
 
 device::LongTexts* device::Long() const {
-  LongTexts* texts = nullptr;
-  std::memcpy(&texts, inline_bytes_.data() + kPointerAt, sizeof texts);
-  return texts;
+  void* address = nullptr;
+  std::memcpy(&address, inline_bytes_.data() + kPointerAt, sizeof address);
+  return static_cast<LongTexts*>(address);
 }
 
 void device::SetLong(LongTexts* texts) {
   inline_ends_[0] = kLongMark;
-  std::memcpy(inline_bytes_.data() + kPointerAt, &texts, sizeof texts);
+  void* address = texts;
+  std::memcpy(inline_bytes_.data() + kPointerAt, &address, sizeof address);
 }
 
 device::device(const device& other) noexcept

@@ -23,6 +23,7 @@ struct device::LongTexts {
   static LongTexts* Make(const std::array<std::string_view, 7>& texts,
                          size_t total) {
     void* block = ::operator new(sizeof(LongTexts) + total);
+    // cppcheck-suppress unreadVariable ; placement new, read below
     auto* made = new (block) LongTexts{1, {}};
     size_t end = 0;
     for (size_t i = 0; i < texts.size(); ++i) {
